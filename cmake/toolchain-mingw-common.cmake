@@ -1,0 +1,10 @@
+# MinGW-w64 with the posix thread model (std::thread, std::mutex work).
+set(CMAKE_C_COMPILER ${ZELVIN_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZELVIN_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZELVIN_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZELVIN_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Test executables run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

@@ -1,0 +1,41 @@
+// The operating-system services the portable logic may use. Portable code
+// includes only this header, never an OS header; the Win32 program installs
+// the real implementation, native tests the in-memory one.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelvin {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Full path of the running executable, UTF-8, with the platform's separators
+    // ("C:\\Program Files\\Zelvin\\Zelvin.exe" on Windows).
+    virtual std::string ExecutablePath() = 0;
+
+    // One line on the debug-output channel.
+    virtual void DebugOutput(std::string_view line) = 0;
+
+    // Loads a library from exactly this path, never through a search order.
+    // Returns nullptr when it does not load.
+    virtual void* LoadLibraryFromPath(const std::string& fullPath) = 0;
+    // The address of a named export, or nullptr.
+    virtual void* FindExport(void* library, const char* name) = 0;
+
+    // The whole file as bytes; nullopt when it cannot be read.
+    virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
+
+    // The system default language identifier (LANGID), e.g. 0x0409.
+    virtual uint16_t SystemDefaultLanguage() = 0;
+};
+
+// The process-wide platform. Set once at start (or by a test fixture).
+Platform& CurrentPlatform();
+void SetCurrentPlatform(Platform* platform);
+
+}  // namespace zelvin

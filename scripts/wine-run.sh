@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a Windows executable under Wine in the project's own prefix, quietly.
+# ctest uses it as the cross-compiling emulator; scripts/run.sh uses it too.
+set -u
+export WINEPREFIX="${ZELVIN_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/zelvin/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono/Gecko installers, no desktop menu entries.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
+mkdir -p "$(dirname "$WINEPREFIX")"
+(
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+) 9>"$WINEPREFIX.lock"
+exec wine "$@"
