@@ -32,7 +32,25 @@ public:
 
     // The system default language identifier (LANGID), e.g. 0x0409.
     virtual uint16_t SystemDefaultLanguage() = 0;
+
+    // --- Event log time stamps and the help viewer of the configuration sheet ---
+    struct CalendarTime {
+        int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    };
+    // A UTC time stamp in 100-ns intervals since 1 January 1601 as local
+    // calendar fields under the current time-zone setting; nullopt when the
+    // value cannot be converted.
+    virtual std::optional<CalendarTime> UtcFileTimeToLocalCalendar(uint64_t fileTime);
+    // True when a top-level window bears exactly this title.
+    virtual bool TopLevelWindowExists(const std::string& /*title*/) { return false; }
+    // Opens a document with the shell's "open" verb in a normal window owned
+    // by ownerWindow (a native window handle, may be null).
+    virtual bool ShellOpen(const std::string& /*path*/, void* /*ownerWindow*/) { return false; }
 };
+
+// Calendar fields of a time stamp in 100-ns intervals since 1 January 1601,
+// shifted by offsetSeconds; nullopt past year 9999.
+std::optional<Platform::CalendarTime> CalendarFromFileTime(uint64_t fileTime, int64_t offsetSeconds);
 
 // The process-wide platform. Set once at start (or by a test fixture).
 Platform& CurrentPlatform();

@@ -1,5 +1,6 @@
 // The real platform on Windows.
 #include <windows.h>
+#include <shellapi.h>
 
 #include "platform/platform.h"
 #include "platform/utf.h"
@@ -54,6 +55,25 @@ public:
     }
 
     uint16_t SystemDefaultLanguage() override { return GetSystemDefaultLangID(); }
+
+    // --- Event log time stamps and the help viewer of the configuration sheet ---
+    std::optional<CalendarTime> UtcFileTimeToLocalCalendar(uint64_t fileTime) override {
+        FILETIME utc{static_cast<DWORD>(fileTime & 0xFFFFFFFFu), static_cast<DWORD>(fileTime >> 32)};
+        FILETIME local{};
+        SYSTEMTIME fields{};
+        if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &fields)) return std::nullopt;
+        return CalendarTime{fields.wYear, fields.wMonth, fields.wDay, fields.wHour, fields.wMinute, fields.wSecond};
+    }
+
+    bool TopLevelWindowExists(const std::string& title) override {
+        return FindWindowW(nullptr, ToWide(title).c_str()) != nullptr;
+    }
+
+    bool ShellOpen(const std::string& path, void* ownerWindow) override {
+        HINSTANCE result = ShellExecuteW(static_cast<HWND>(ownerWindow), L"open", ToWide(path).c_str(), nullptr,
+                                         nullptr, SW_SHOWNORMAL);
+        return reinterpret_cast<INT_PTR>(result) > 32;  // the documented success threshold
+    }
 };
 
 }  // namespace
