@@ -33,7 +33,7 @@ public:
     // The system default language identifier (LANGID), e.g. 0x0409.
     virtual uint16_t SystemDefaultLanguage() = 0;
 
-    // --- Event log time stamps and the help viewer of the configuration sheet ---
+    // --- Event log time stamps and the help file of the configuration sheet ---
     struct CalendarTime {
         int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     };
@@ -41,8 +41,6 @@ public:
     // calendar fields under the current time-zone setting; nullopt when the
     // value cannot be converted.
     virtual std::optional<CalendarTime> UtcFileTimeToLocalCalendar(uint64_t fileTime);
-    // True when a top-level window bears exactly this title.
-    virtual bool TopLevelWindowExists(const std::string& /*title*/) { return false; }
     // Opens a document with the shell's "open" verb in a normal window owned
     // by ownerWindow (a native window handle, may be null).
     virtual bool ShellOpen(const std::string& /*path*/, void* /*ownerWindow*/) { return false; }

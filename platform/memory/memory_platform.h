@@ -5,7 +5,6 @@
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -33,17 +32,15 @@ public:
     std::vector<std::string> loadRequests;  // every path asked for, in order
     bool echoToStderr = false;
 
-    // --- Event log time stamps and the help viewer of the configuration sheet ---
+    // --- Event log time stamps and the help file of the configuration sheet ---
     std::optional<CalendarTime> UtcFileTimeToLocalCalendar(uint64_t fileTime) override {
         return CalendarFromFileTime(fileTime, utcOffsetSeconds);
     }
-    bool TopLevelWindowExists(const std::string& title) override { return openWindowTitles.count(title) != 0; }
     bool ShellOpen(const std::string& path, void* ownerWindow) override {
         shellOpenRequests.push_back({path, ownerWindow});
         return true;
     }
     int64_t utcOffsetSeconds = 0;              // the simulated time zone
-    std::set<std::string> openWindowTitles;    // top-level windows that "exist"
     struct ShellOpenRequest {
         std::string path;
         void* ownerWindow;

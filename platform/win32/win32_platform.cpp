@@ -56,17 +56,13 @@ public:
 
     uint16_t SystemDefaultLanguage() override { return GetSystemDefaultLangID(); }
 
-    // --- Event log time stamps and the help viewer of the configuration sheet ---
+    // --- Event log time stamps and the help file of the configuration sheet ---
     std::optional<CalendarTime> UtcFileTimeToLocalCalendar(uint64_t fileTime) override {
         FILETIME utc{static_cast<DWORD>(fileTime & 0xFFFFFFFFu), static_cast<DWORD>(fileTime >> 32)};
         FILETIME local{};
         SYSTEMTIME fields{};
         if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &fields)) return std::nullopt;
         return CalendarTime{fields.wYear, fields.wMonth, fields.wDay, fields.wHour, fields.wMinute, fields.wSecond};
-    }
-
-    bool TopLevelWindowExists(const std::string& title) override {
-        return FindWindowW(nullptr, ToWide(title).c_str()) != nullptr;
     }
 
     bool ShellOpen(const std::string& path, void* ownerWindow) override {
