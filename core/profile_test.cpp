@@ -6,6 +6,12 @@
 
 namespace {
 
+// Every byte of a literal that holds NULs, without its terminator.
+template <size_t N>
+std::string Bytes(const char (&literal)[N]) {
+    return std::string(literal, N - 1);
+}
+
 const char kPath[] = "C:\\Apps\\test.ini";
 
 class ProfileTest : public ::testing::Test {
@@ -61,8 +67,8 @@ TEST_F(ProfileTest, LooksUpValuesLikeTheWindowsReader) {
         {"utf-8 without byte order mark", "[S]\nK=caf\xC3\xA9\n", "S", "K", "caf\xC3\xA9"},
         {"utf-8 byte order mark", "\xEF\xBB\xBF[S]\nK=\xE7\x84\xA1\n", "S", "K", "\xE7\x84\xA1"},
         {"utf-16le byte order mark",
-         std::string("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\n\0", 20), "S", "K", "\xC3\xA9"},
-        {"utf-16be byte order mark", std::string("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0v", 16), "S", "K", "v"},
+         Bytes("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\n\0"), "S", "K", "\xC3\xA9"},
+        {"utf-16be byte order mark", Bytes("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0v"), "S", "K", "v"},
         {"empty file", "", "S", "K", "dflt"},
     };
     for (const auto& c : cases) {

@@ -12,6 +12,12 @@
 
 namespace {
 
+// Every byte of a literal that holds NULs, without its terminator.
+template <size_t N>
+std::string Bytes(const char (&literal)[N]) {
+    return std::string(literal, N - 1);
+}
+
 struct CompareCase {
     const char* name;
     std::string file;
@@ -77,7 +83,7 @@ TEST(ProfileCompare, MatchesGetPrivateProfileStringW) {
         {"unix line ends", "[S]\nA=1\nK=v\n", "S", "K", "d", 256},
         {"no newline at end", "[S]\r\nK=v", "S", "K", "d", 256},
         {"utf-8 byte order mark", "\xEF\xBB\xBF[S]\r\nK=\xE7\x84\xA1\xE7\xB7\x9A\r\n", "S", "K", "d", 256},
-        {"utf-16le byte order mark", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0\xE9\0\r\0\n\0", 24), "S", "K",
+        {"utf-16le byte order mark", Bytes("\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0\xE9\0\r\0\n\0"), "S", "K",
          "d", 256},
         {"empty file", "", "S", "K", "d", 256},
         {"default trailing blanks", "", "S", "K", "  d e  ", 256},
