@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -43,7 +45,7 @@ private:
     std::string text_;
 };
 
-// Reads "123" or "*" (from the arguments); nullopt-like -1 when neither.
+// Reads "123" or "*" (taken from the arguments); -1 when neither is there.
 int ReadCount(const char*& p, va_list& args, bool& fromArgument) {
     fromArgument = false;
     if (*p == '*') {

@@ -6,7 +6,8 @@
 #include "core/trace.h"
 #include "platform/platform.h"
 
-CNvApApi NVAPAPI;
+// Constant-initialised, so a trace from any static initialiser finds it ready.
+constinit CNvApApi NVAPAPI;
 
 namespace nvap {
 
