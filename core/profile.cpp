@@ -50,13 +50,13 @@ bool SameName(Text a, Text b) {
     return true;
 }
 
-// "[name]" -> name; the last "]" on the line closes it. nullopt for any
+// "[ name ]" -> name; the last "]" on the line closes it. nullopt for any
 // other line (a "[" without "]" is an ordinary line).
 std::optional<Text> SectionName(Text line) {
     if (line.empty() || line.front() != u'[') return std::nullopt;
     const size_t close = line.rfind(u']');
     if (close == Text::npos || close == 0) return std::nullopt;
-    return line.substr(1, close - 1);
+    return Trim(line.substr(1, close - 1));
 }
 
 struct KeyLine {

@@ -70,6 +70,13 @@ TEST_F(ProfileTest, LooksUpValuesLikeTheWindowsReader) {
          Bytes("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\n\0"), "S", "K", "\xC3\xA9"},
         {"utf-16be byte order mark", Bytes("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0v"), "S", "K", "v"},
         {"empty file", "", "S", "K", "dflt"},
+        {"value starting with equals", "[S]\nK==v\n", "S", "K", "=v"},
+        {"first key wins whatever its case", "[S]\nk=1\nK=2\n", "S", "K", "1"},
+        {"blank value", "[S]\nK=   \n", "S", "K", ""},
+        {"outer quotes only", "[S]\nK=\"a\" b\"\n", "S", "K", "a\" b"},
+        {"blanks inside the brackets", "[ S ]\nK=v\n", "S", "K", "v"},
+        {"inline comment is part of the value", "[S]\nK=v ; note\n", "S", "K", "v ; note"},
+        {"commented-out key is another key", "[S]\n;K=old\nK=v\n", "S", "K", "v"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Read(c.file, c.section, c.key), c.expected) << c.name;
