@@ -37,9 +37,13 @@ TEST(FormatCompare, IntegersMatchTheRuntime) {
     for (int value : {0, 1, -1, 42, -42, 7, INT32_MIN, INT32_MAX}) {
         for (const char* format : {"%d", "%i", "%5d|", "%-5d|", "%05d", "%+d", "% d", "%+ d", "%.3d", "%06.3d",
                                    "%.0d|", "%-05d|", "%u", "%x", "%X", "%#x", "%#X", "%#010x", "%08X", "%02X",
-                                   "%o", "%#o", "%hd", "%hu", "%ld", "%lu", "%lx", "%I32d", "%+.0d|", "%-+8.4d|"}) {
+                                   "%o", "%#o", "%hd", "%hu", "%ld", "%lu", "%lx", "%I32d", "%+.0d|", "%-+8.4d|",
+                                   "%+u", "% u", "%-#8x|", "%.5x", "%#5o", "%+5.3d|"}) {
             ExpectSameAsRuntime(format, value);
         }
+    }
+    for (intptr_t value : {intptr_t{0}, intptr_t{-1}, INTPTR_MIN, INTPTR_MAX}) {
+        for (const char* format : {"%Id", "%Iu", "%IX", "%+12Id|"}) ExpectSameAsRuntime(format, value);
     }
     for (long long value : {0LL, -5LL, INT64_MIN, INT64_MAX, 0x123456789ABCDEFLL}) {
         for (const char* format : {"%I64d", "%I64u", "%I64x", "%I64X", "%lld", "%llu", "%20I64d|", "%-+22I64d|"}) {
