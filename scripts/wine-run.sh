@@ -13,5 +13,13 @@ mkdir -p "$(dirname "$WINEPREFIX")"
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
+    # Test programs' windows are not handed to an X window manager: the
+    # virtual display has none, and Wine would wait 2 s for one each time a
+    # shown window is closed. Set once per test program and prefix.
+    exe=$(basename "$1")
+    if [[ "$exe" == *_tests.exe ]] && [ ! -f "$WINEPREFIX/.unmanaged-$exe" ]; then
+        wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1 &&
+            touch "$WINEPREFIX/.unmanaged-$exe"
+    fi
 ) 9>"$WINEPREFIX.lock"
 exec wine "$@"

@@ -51,8 +51,8 @@ void Dialog::KillTimer(unsigned id) {
     if (site_ != nullptr) site_->KillTimer(id);
 }
 
-int Dialog::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
-    return tk::MessageBox(Handle(), text, caption, style);
+int Dialog::ShowMessageBox(std::string_view text, std::string_view caption, unsigned style) {
+    return tk::ShowMessageBox(Handle(), text, caption, style);
 }
 
 void Dialog::SendCommand(int controlId, Notification code) {

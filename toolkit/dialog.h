@@ -48,7 +48,12 @@ public:
 
     bool SetTimer(unsigned id, unsigned periodMs);
     void KillTimer(unsigned id);
-    int MessageBox(std::string_view text, std::string_view caption, unsigned style);
+    // A message box owned by this dialog.
+    int ShowMessageBox(std::string_view text, std::string_view caption, unsigned style);
+    // The same under the platform's name (see window_ops.h).
+    int MessageBox(std::string_view text, std::string_view caption, unsigned style) {
+        return ShowMessageBox(text, caption, style);
+    }
     // Delivers a control's notification to this dialog as the control would
     // (used to act as the user: select an item, then report SelChange).
     void SendCommand(int controlId, Notification code);

@@ -82,7 +82,7 @@ const std::string& PromptCaption() { return PromptCaptionStorage(); }
 void DataExchange::Fail(int id, std::string_view prompt) {
     if (failed_) return;
     failed_ = true;
-    MessageBox(dialog_.Handle(), prompt, PromptCaption(), kMbOk | kMbIconExclamation);
+    ShowMessageBox(dialog_.Handle(), prompt, PromptCaption(), kMbOk | kMbIconExclamation);
     Control& control = dialog_.Item(id);
     control.SetFocus();
     if (control.Kind() == ControlKind::Edit) control.SelectAll();

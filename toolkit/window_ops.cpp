@@ -4,7 +4,7 @@
 
 namespace zelvin::tk {
 
-int MessageBox(WindowHandle owner, std::string_view text, std::string_view caption, unsigned style) {
+int ShowMessageBox(WindowHandle owner, std::string_view text, std::string_view caption, unsigned style) {
     return CurrentBackend().ShowMessageBox(owner, text, caption, style);
 }
 

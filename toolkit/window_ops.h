@@ -10,7 +10,12 @@
 namespace zelvin::tk {
 
 // MessageBoxStyle buttons and icon; returns the DialogResult of the button.
-int MessageBox(WindowHandle owner, std::string_view text, std::string_view caption, unsigned style);
+int ShowMessageBox(WindowHandle owner, std::string_view text, std::string_view caption, unsigned style);
+// The same under the platform's name. Where windows.h comes first, its
+// MessageBox macro renames this to MessageBoxW, and calls still meet it.
+inline int MessageBox(WindowHandle owner, std::string_view text, std::string_view caption, unsigned style) {
+    return ShowMessageBox(owner, text, caption, style);
+}
 // The standard warning beep.
 void WarningBeep();
 

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(MemoryBackendTest, MessageBoxesAreRecordedAndAnsweredFromTheScript) {
     backend.messageBoxAnswers = {kIdNo};
-    EXPECT_EQ(MessageBox(nullptr, "first", "cap", kMbYesNo | kMbIconQuestion), kIdNo);
+    EXPECT_EQ(ShowMessageBox(nullptr, "first", "cap", kMbYesNo | kMbIconQuestion), kIdNo);
     struct Case {
         unsigned style;
         int answer;

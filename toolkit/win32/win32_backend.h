@@ -3,7 +3,7 @@
 // input filters. Only the program and the Windows-side tests include it.
 #pragma once
 
-#include <windows.h>
+#include "toolkit/win32/win32_headers.h"
 
 #include <deque>
 #include <functional>
