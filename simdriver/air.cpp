@@ -223,6 +223,10 @@ bool Air::BlockAckRequest(const KX_802_11_BA_SESSION_REQUEST& req, const BssSett
     return true;
 }
 
+void Air::EndAllSessions() {
+    for (Station& s : stations_) s.originatorTids = s.recipientTids = 0;
+}
+
 void Air::FillBlockAckTable(KX_802_11_BLOCK_ACK_TABLE& table) const {
     table = {};
     for (const Station& s : stations_) {

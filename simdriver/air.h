@@ -75,6 +75,8 @@ public:
 
     // Block-ack session request; false when refused.
     bool BlockAckRequest(const KX_802_11_BA_SESSION_REQUEST& req, const BssSettings& bss);
+    // Aggregation switched off: every session ends.
+    void EndAllSessions();
     void FillBlockAckTable(KX_802_11_BLOCK_ACK_TABLE& table) const;
 
     // Moves at most 10 pending events into the table; the rest wait.

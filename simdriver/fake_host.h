@@ -14,7 +14,13 @@ struct FakeHostState {
     uint64_t now = 133000000000000000ull;  // some day in 2022
     std::map<std::string, std::string> env;
     std::map<std::string, std::string> files;
-    std::vector<std::pair<void*, unsigned>> posts;
+    struct Post {
+        void* window;
+        unsigned message;
+        uintptr_t wParam;
+        bool operator==(const Post&) const = default;
+    };
+    std::vector<Post> posts;
     std::vector<std::string> trace;
     int osGeneration = 10;
     bool admin = true;
@@ -56,7 +62,9 @@ public:
     int OsGenerationCode() override { return s_.osGeneration; }
     bool UserIsAdmin() override { return s_.admin; }
     bool IsWow64() override { return s_.wow64; }
-    void PostUserMessage(void* window, unsigned message) override { s_.posts.emplace_back(window, message); }
+    void PostWindowMessage(void* window, unsigned message, uintptr_t wParam) override {
+        s_.posts.push_back({window, message, wParam});
+    }
     void DebugOutput(std::string_view line) override { s_.trace.emplace_back(line); }
     uint64_t RandomSeed() override { return 42; }
 

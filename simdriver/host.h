@@ -38,8 +38,8 @@ public:
     virtual bool UserIsAdmin() = 0;
     virtual bool IsWow64() = 0;
 
-    // Posts a user message to the program's window (no-op without one).
-    virtual void PostUserMessage(void* window, unsigned message) = 0;
+    // Posts a message to the program's window (no-op without one).
+    virtual void PostWindowMessage(void* window, unsigned message, uintptr_t wParam) = 0;
     // One line on the debug-output channel.
     virtual void DebugOutput(std::string_view line) = 0;
     // Entropy for the factory passphrase and the simulation's seed.

@@ -111,7 +111,7 @@ public:
     // There is no Windows administrator group to check; the scenario can deny it.
     bool UserIsAdmin() override { return true; }
     bool IsWow64() override { return false; }
-    void PostUserMessage(void*, unsigned) override {}
+    void PostWindowMessage(void*, unsigned, uintptr_t) override {}
 
     void DebugOutput(std::string_view line) override {
         if (std::getenv("NVAPAPI_SIM_TRACE")) std::cerr << line << std::flush;

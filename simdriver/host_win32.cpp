@@ -149,8 +149,8 @@ public:
         return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
     }
 
-    void PostUserMessage(void* window, unsigned message) override {
-        PostMessageW(static_cast<HWND>(window), message, 0, 0);
+    void PostWindowMessage(void* window, unsigned message, uintptr_t wParam) override {
+        PostMessageW(static_cast<HWND>(window), message, static_cast<WPARAM>(wParam), 0);
     }
 
     void DebugOutput(std::string_view line) override { OutputDebugStringW(ToWide(line).c_str()); }

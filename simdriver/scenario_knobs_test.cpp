@@ -28,6 +28,9 @@ TEST_F(KnobTest, AdapterRemovedAndReinsertedComesBackAsAFreshDevice) {
     EXPECT_EQ(state, 0);
     SetScenario("adapter_present = 1\n");
     EXPECT_EQ(NVAP_IsDeviceExist(&dev), 1);
+    // Like the system, the library tells the program's window that devices changed.
+    const FakeHostState::Post change{kWindow, 0x0219u, 7};
+    EXPECT_EQ(host.posts, (std::vector<FakeHostState::Post>{change, change}));
     EXPECT_EQ(NVAP_QueryOPMode(), 0) << "a re-inserted adapter starts in station mode";
     int running = -1;
     NVAP_QueryAuthMode(&running);
@@ -90,7 +93,7 @@ TEST_F(KnobTest, RadioSwitchPostsToTheProgramWindowAndEmptiesTheAir) {
     SetScenario("station_arrivals_per_minute = 30\nstation_stay_seconds = 86400\nradio = off\n");
     NVAP_QueryOPMode();
     ASSERT_EQ(host.posts.size(), 1u);
-    EXPECT_EQ(host.posts[0], std::make_pair(kWindow, 0x403u));
+    EXPECT_EQ(host.posts[0], (FakeHostState::Post{kWindow, 0x403u, 0}));
     EXPECT_EQ(StationCount(), 0u);
     int rssi = 0;
     NVAP_QuerySignalStrength(&rssi);
@@ -100,7 +103,7 @@ TEST_F(KnobTest, RadioSwitchPostsToTheProgramWindowAndEmptiesTheAir) {
     SetScenario("station_arrivals_per_minute = 30\nstation_stay_seconds = 86400\nradio = on\n");
     NVAP_QueryOPMode();
     ASSERT_EQ(host.posts.size(), 2u);
-    EXPECT_EQ(host.posts[1].second, 0x402u);
+    EXPECT_EQ(host.posts[1].message, 0x402u);
 }
 
 TEST_F(KnobTest, ModelCodeAndItsRegions) {

@@ -55,6 +55,7 @@ void SimAdapter::ApplyScenario(const Scenario& next) {
     Trace(*host_, "scenario applied: present %d, adapters %d, model %d, radio %d", scenario_.adapterPresent,
           scenario_.adapters, scenario_.model, scenario_.radioOn);
 
+    if (wasPresent != Present()) Post(kMsgDeviceChange, kDevNodesChanged);
     if (wasPresent && !Present()) {
         // The device is gone: when it returns it comes back as a fresh device.
         opMode_ = 0;
@@ -140,9 +141,9 @@ void SimAdapter::BeginCall() {
     air_.Advance(host_->NowFileTime(), Bss());
 }
 
-void SimAdapter::Post(unsigned message) {
+void SimAdapter::Post(unsigned message, uintptr_t wParam) {
     Trace(*host_, "post 0x%X to the program window", message);
-    if (window_) host_->PostUserMessage(window_, message);
+    if (window_) host_->PostWindowMessage(window_, message, wParam);
 }
 
 // --- Start and shutdown ------------------------------------------------------

@@ -21,6 +21,9 @@ namespace simdrv {
 inline constexpr unsigned kMsgConnectComplete = 0x401;
 inline constexpr unsigned kMsgRadioOn = 0x402;
 inline constexpr unsigned kMsgRadioOff = 0x403;
+// What the system broadcasts when a device comes or goes.
+inline constexpr unsigned kMsgDeviceChange = 0x0219;
+inline constexpr uintptr_t kDevNodesChanged = 0x0007;
 
 inline constexpr const char* kStoreFolderVariable = "NVAPAPI_SIM_STORE_DIR";
 inline constexpr const char* kScenarioVariable = "NVAPAPI_SIM_SCENARIO";
@@ -119,7 +122,7 @@ private:
     bool ApShouldRun() const;
     int AdapterIndexOf(const AVAILABLE_DEV* dev) const;
     void SelectedMac(unsigned char mac[6]) const;
-    void Post(unsigned message);
+    void Post(unsigned message, uintptr_t wParam = 0);
     void Apply(const AP_CONFIG_DATA& cfg);
     StoreData LoadStore();
     StoreData FactoryStore();

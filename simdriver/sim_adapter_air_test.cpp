@@ -283,6 +283,12 @@ TEST_F(AirTest, AutomaticSetUpGivesHtStationsSessions) {
     EXPECT_GT(htStations, 0);
     EXPECT_EQ(table.OriginatorCount, htStations);
     EXPECT_EQ(table.RecipientCount, htStations);
+
+    const KX_802_11_BA_CAPABILITY off{32, 32, 2, 5, 0, 0, 3, 1};
+    ASSERT_EQ(NVAP_SetBACap(off), 1);
+    NVAP_QueryBATable(&table);
+    EXPECT_EQ(table.OriginatorCount, 0) << "switching aggregation off ends every session";
+    EXPECT_EQ(table.RecipientCount, 0);
 }
 
 TEST_F(AirTest, ANewConfigurationRestartsTheAccessPoint) {

@@ -226,6 +226,7 @@ int SimAdapter::SetBACap(const KX_802_11_BA_CAPABILITY& cap) {
                        cap.MmpsMode <= 3 && cap.AutoBA <= 1;
     if (!valid || !SelectedPresent()) return 0;
     BaInForce() = cap;
+    if (cap.Policy != 1) air_.EndAllSessions();
     return 1;
 }
 

@@ -133,8 +133,7 @@ TEST_F(AdapterTest, WirelessProfilePostsConnectCompleteOnlyFromGenerationTen) {
     EXPECT_TRUE(host.posts.empty());
     EXPECT_EQ(NVAP_SetVistaWindowsProfile(ssid, 32), 1);
     ASSERT_EQ(host.posts.size(), 1u);
-    EXPECT_EQ(host.posts[0].first, kWindow);
-    EXPECT_EQ(host.posts[0].second, 0x401u);
+    EXPECT_EQ(host.posts[0], (FakeHostState::Post{kWindow, 0x401u, 0}));
 
     host.osGeneration = 9;
     EXPECT_EQ(NVAP_SetVistaWindowsProfile(ssid, 3), 0);
