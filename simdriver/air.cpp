@@ -45,7 +45,8 @@ void Air::ScheduleArrival(uint64_t from, const BssSettings& bss) {
         return;
     }
     // Exponential gaps: arrivals form a Poisson stream at the configured rate.
-    const double minutes = -std::log(1.0 - random_.Unit()) / bss.arrivalsPerMinute;
+    // Capped at about two years so that a tiny rate cannot overflow the clock.
+    const double minutes = std::min(-std::log(1.0 - random_.Unit()) / bss.arrivalsPerMinute, 1.0e6);
     nextArrival_ = from + 1 + static_cast<uint64_t>(minutes * 60.0 * static_cast<double>(kTicksPerSecond));
 }
 

@@ -182,6 +182,11 @@ TEST_F(KnobTest, StationArrivalRateAndStay) {
     NVAP_QueryOPMode();
     Advance(600);
     EXPECT_GE(StationCount(), 25u);
+    SetScenario("station_arrivals_per_minute = 0.0000001\n");
+    NVAP_QueryOPMode();
+    const uint32_t before = StationCount();
+    Advance(3600);
+    EXPECT_EQ(StationCount(), before) << "a vanishing rate brings nobody new (and these stay for hours)";
 }
 
 TEST_F(KnobTest, ChannelPlanKnobs) {

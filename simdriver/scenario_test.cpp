@@ -83,6 +83,7 @@ TEST(ScenarioFile, ReportsAndIgnoresLinesItCannotUse) {
         "adapters = 4",           "adapters = two",
         "model = -1",             "signal_dbm = 5",
         "radio = maybe",          "station_arrivals_per_minute = -1",
+        "station_arrivals_per_minute = nan", "station_arrivals_per_minute = 601",
         "custom_channels_24g = 36",  // a 5 GHz channel in the 2.4 GHz list
         "custom_channels_5g = 6",    "custom_channels_24g = 15-",
         "custom_channels_5g = 36-200",
