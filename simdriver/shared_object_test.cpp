@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -104,6 +105,31 @@ TEST_F(SharedObjectTest, TheStoreIsSharedByTwoProcesses) {
                   return word == 0x036B2020u ? 0 : 24;
               }),
               0);
+}
+
+TEST_F(SharedObjectTest, MakesAMissingStoreFolderAndReadsTheScenarioFromDisk) {
+    const std::string nested = folder_ + "/not/yet/there";
+    ::setenv("NVAPAPI_SIM_STORE_DIR", nested.c_str(), 1);
+    const std::string scenario = folder_ + "/scenario.txt";
+    std::FILE* file = std::fopen(scenario.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs("fault = NVAP_GetWinOS:1:-3\n", file);
+    std::fclose(file);
+    ::setenv("NVAPAPI_SIM_SCENARIO", scenario.c_str(), 1);
+
+    EXPECT_EQ(InChild([] {
+                  Library lib;
+                  if (lib.Get<nvap::NVAP_GetWinOS_fn>("NVAP_GetWinOS")() != -3) return 40;
+                  return WriteSsid(lib, "nested") == 1 ? 0 : 41;
+              }),
+              0);
+    EXPECT_TRUE(std::filesystem::exists(nested + "/NvAPAPI-sim-store.txt"));
+    std::FILE* fired = std::fopen((scenario + ".fired").c_str(), "r");
+    ASSERT_NE(fired, nullptr) << "the fault reports that it fired";
+    char line[64] = {};
+    std::fgets(line, sizeof line, fired);
+    std::fclose(fired);
+    EXPECT_STREQ(line, "NVAP_GetWinOS 1 -3\n");
 }
 
 TEST_F(SharedObjectTest, AWriterKilledMidWriteLeavesTheOldOrTheNewStore) {
