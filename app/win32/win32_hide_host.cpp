@@ -57,6 +57,10 @@ void Win32HideHost::SetMainIcon() {
 void Win32HideHost::EndDialog(int result) {
     ended_ = true;
     result_ = result;
+    // A command posted while the tray menu is open arrives inside the menu's
+    // own loop: close the menu so the window's loop can see the end.
+    EndMenu();
+    PostMessageW(window_, WM_NULL, 0, 0);
 }
 
 HideDlgTexts Win32HideHost::LoadStringTable() {
@@ -125,7 +129,7 @@ void Win32HideHost::KillTimer(unsigned id) { ::KillTimer(window_, id); }
 
 void Win32HideHost::ShowMessage(const MessageBoxRequest& request) {
     zelvin::tk::WindowHandle owner = request.ownedByHiddenWindow ? zelvin::tk::FromHwnd(window_) : nullptr;
-    zelvin::tk::MessageBox(owner, request.text, request.caption, zelvin::tk::kMbOk | IconStyle(request.icon));
+    zelvin::tk::ShowMessageBox(owner, request.text, request.caption, zelvin::tk::kMbOk | IconStyle(request.icon));
 }
 
 std::optional<int> Win32HideHost::ChooseAdapter(const std::vector<AVAILABLE_DEV>& adapters) {

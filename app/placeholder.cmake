@@ -1,7 +1,0 @@
-if(WIN32)
-  add_executable(Zelvin WIN32 ${CMAKE_CURRENT_LIST_DIR}/win32/main.cpp)
-  if(MINGW)
-    target_link_options(Zelvin PRIVATE -municode)
-  endif()
-  zelvin_stage(Zelvin)
-endif()
