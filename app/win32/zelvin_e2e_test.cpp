@@ -35,6 +35,28 @@ fs::path EnvPath(const char* name) {
 }
 
 // Polls until `ready` holds or the patience runs out.
+// Top-level windows of one process and all their descendants.
+int CountWindowsOf(DWORD processId) {
+    struct Count {
+        DWORD id;
+        int windows = 0;
+    } count{processId};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* c = reinterpret_cast<Count*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != c->id) return TRUE;
+            ++c->windows;
+            EnumChildWindows(
+                window, [](HWND, LPARAM p) -> BOOL { return ++*reinterpret_cast<int*>(p), TRUE; },
+                reinterpret_cast<LPARAM>(&c->windows));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.windows;
+}
+
 template <typename Predicate>
 bool WaitUntil(Predicate ready, DWORD ms = kPatienceMs) {
     for (DWORD waited = 0; waited < ms; waited += 50) {
@@ -226,6 +248,30 @@ TEST_F(ZelvinEndToEnd, UnpluggingClosesTheSheetAndReplugReinitialisesTheCard) {
     }));
     EXPECT_TRUE(WaitUntil([&] { return CountLines(process.DebugLines(), "[Zelvin]--> InitCard\n") == 2; }));
     EXPECT_EQ(FindTitledOf(id, kSheetTitle), nullptr);  // stays closed until opened again
+
+    PostMessageW(hidden, WM_COMMAND, kCommandExit, 0);
+    EXPECT_TRUE(process.WaitForExit(kPatienceMs).has_value());
+}
+
+// Wine reports no handle or GDI counts for another process (they read 0), so
+// what is measured is what it does report: the windows the process owns. A
+// sheet hidden instead of destroyed, or a page left behind, shows up here.
+TEST_F(ZelvinEndToEnd, OpeningAndClosingTheSheetAgainAndAgainLeavesNoWindowsBehind) {
+    DebuggedProcess& process = Launch(L"-S");
+    HWND hidden = HiddenWindowAfterStartUp();
+    ASSERT_NE(hidden, nullptr);
+    const DWORD id = process.Id();
+    auto cycle = [&] {
+        PostMessageW(hidden, WM_COMMAND, kCommandOpen, 0);
+        ASSERT_TRUE(WaitUntil([&] { return FindTitledOf(id, kSheetTitle) != nullptr; }));
+        PostMessageW(FindTitledOf(id, kSheetTitle), WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(WaitUntil([&] { return FindTitledOf(id, kSheetTitle) == nullptr; }));
+    };
+    cycle();  // first-use allocations settle
+    int settled = CountWindowsOf(id);
+    for (int i = 0; i < 6; ++i) cycle();
+    EXPECT_EQ(CountWindowsOf(id), settled);
+    EXPECT_GT(settled, 0);  // the hidden window at least: the count is real
 
     PostMessageW(hidden, WM_COMMAND, kCommandExit, 0);
     EXPECT_TRUE(process.WaitForExit(kPatienceMs).has_value());

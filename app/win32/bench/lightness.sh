@@ -2,14 +2,15 @@
 # Lightness benchmark (not a test): Zelvin.exe against a bare Win32 tray
 # program on the same simulated driver library, under Wine. Prints each
 # figure for both and their ratio. Usage: app/win32/bench/lightness.sh [idle-seconds]
-# (default 60). Builds the win64 preset into build/win64 first.
+# (default 60). Builds the win64 preset first, into build/win64 or into
+# $ZELVIN_BUILD_DIR when set.
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 root=$(pwd)
 idle=${1:-60}
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target Zelvin NvAPAPI zelvin_baseline_tray zelvin_lightness_probe >/dev/null
-build="$root/build/win64"
+build="${ZELVIN_BUILD_DIR:-$root/build/win64}"
+cmake --preset win64 -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target Zelvin NvSwap NvAPAPI zelvin_baseline_tray zelvin_lightness_probe >/dev/null
 export ZELVIN_WINEPREFIX="${ZELVIN_WINEPREFIX:-$root/build/wineprefix}"
 
 xvfb_pid=""
