@@ -35,25 +35,30 @@ fs::path EnvPath(const char* name) {
 }
 
 // Polls until `ready` holds or the patience runs out.
+struct WindowCount {
+    DWORD processId;
+    int windows = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM param) {
+    ++reinterpret_cast<WindowCount*>(param)->windows;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM param) {
+    auto* count = reinterpret_cast<WindowCount*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != count->processId) return TRUE;
+    ++count->windows;
+    EnumChildWindows(window, CountChild, param);
+    return TRUE;
+}
+
 // Top-level windows of one process and all their descendants.
 int CountWindowsOf(DWORD processId) {
-    struct Count {
-        DWORD id;
-        int windows = 0;
-    } count{processId};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != c->id) return TRUE;
-            ++c->windows;
-            EnumChildWindows(
-                window, [](HWND, LPARAM p) -> BOOL { return ++*reinterpret_cast<int*>(p), TRUE; },
-                reinterpret_cast<LPARAM>(&c->windows));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    WindowCount count{processId};
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
     return count.windows;
 }
 
