@@ -39,6 +39,13 @@ constexpr unsigned kPowerSuspend = 0x0004;
 constexpr unsigned kPowerResumeAutomatic = 0x0012;
 
 constexpr const char* kWindowTitle = "Norvane Wireless UI";
+
+// The configuration page, after applying a new SSID, asks the main window to
+// update the operating system's wireless profile: WM_COPYDATA to the window
+// titled kWindowTitle with dwData kCopyDataUpdateProfile and the SSID's UTF-8
+// bytes (no terminator needed, at most kMaxProfileRequestBytes) as the data.
+constexpr unsigned long kCopyDataUpdateProfile = 0x5A50;
+constexpr unsigned kMaxProfileRequestBytes = 64;
 }  // namespace hidedlg
 
 class CHideDlg {

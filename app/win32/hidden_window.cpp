@@ -1,6 +1,7 @@
 #include "app/win32/hidden_window.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "app/hide_dlg.h"
@@ -33,6 +34,18 @@ std::vector<WORD> HiddenWindowTemplate() {
     for (const wchar_t* c = L"MS Shell Dlg"; *c; ++c) words.push_back(static_cast<WORD>(*c));
     words.push_back(0);
     return words;
+}
+
+// A profile request from the configuration page. The data may come from any
+// process, so only its stated length is read, and a length no SSID can have
+// is refused.
+LRESULT OnCopyData(CHideDlg& dlg, const COPYDATASTRUCT& data) {
+    if (data.dwData != hidedlg::kCopyDataUpdateProfile) return FALSE;
+    if (data.cbData > hidedlg::kMaxProfileRequestBytes || (data.cbData > 0 && data.lpData == nullptr)) return FALSE;
+    std::string ssid(static_cast<const char*>(data.lpData), data.cbData);
+    ssid = ssid.substr(0, ssid.find('\0'));
+    dlg.UpdateVistaProfile(ssid);
+    return TRUE;
 }
 
 void SetResult(HWND window, LRESULT result) { SetWindowLongPtrW(window, DWLP_MSGRESULT, result); }
@@ -70,6 +83,9 @@ INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, W
             return TRUE;
         case WM_COMMAND:
             dlg.OnCommand(LOWORD(wParam));
+            return TRUE;
+        case WM_COPYDATA:
+            SetResult(window, OnCopyData(dlg, *reinterpret_cast<const COPYDATASTRUCT*>(lParam)));
             return TRUE;
         case WM_WINDOWPOSCHANGING:
             // The window is never to be seen: refuse every request to show it.

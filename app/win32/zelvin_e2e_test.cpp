@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -192,10 +193,25 @@ TEST_F(ZelvinEndToEnd, SilentStartOpensNoSheetAndTracesNothingWithDebugModeOff) 
     EXPECT_EQ(CountPrefixed(process.DebugLines(), "[Zelvin]"), 0);
 }
 
-TEST_F(ZelvinEndToEnd, StationModeSwitchEndsTheProcessAndStartsTheCompanion) {
+TEST_F(ZelvinEndToEnd, ProfileRequestThenStationModeSwitchEndsTheProcessAndStartsTheCompanion) {
+    WriteScenario("adapter_present = 1\nos_generation = 10\n");
     DebuggedProcess& process = Launch(L"-S");
     HWND hidden = HiddenWindowAfterStartUp();
     ASSERT_NE(hidden, nullptr);
+
+    // The configuration page's request after applying a new SSID.
+    const char ssid[] = "NewNet";
+    COPYDATASTRUCT request = {0x5A50, 6, const_cast<char*>(ssid)};
+    EXPECT_EQ(SendMessageW(hidden, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)), TRUE);
+    char tooLong[65] = {};
+    std::memset(tooLong, 'x', sizeof tooLong);
+    COPYDATASTRUCT refused = {0x5A50, sizeof tooLong, tooLong};  // longer than any SSID
+    EXPECT_EQ(SendMessageW(hidden, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&refused)), FALSE);
+    EXPECT_TRUE(WaitUntil([&] {
+        return CountLines(process.DebugLines(),
+                          "[Zelvin] HideDlg::CHideDlg::NVAPAPI.NVAP_SetVistaWindowsProfile(SSID = NewNet, length = 6)\n") == 1;
+    }));
+
     PostMessageW(hidden, WM_COMMAND, kCommandStationMode, 0);
     EXPECT_EQ(process.WaitForExit(kPatienceMs), std::optional<DWORD>(0));
 
