@@ -78,8 +78,8 @@ public:
     virtual int VerticalScrollBarWidth() = 0;
 
     // Character classification of the system, for the input filters.
-    virtual bool IsCharAlpha(char32_t ch) = 0;
-    virtual bool IsCharAlphaNumeric(char32_t ch) = 0;
+    virtual bool IsLetter(char32_t ch) = 0;
+    virtual bool IsLetterOrDigit(char32_t ch) = 0;
 
     // Windows by handle, whoever made them.
     virtual WindowHandle FindTopLevelWindow(std::string_view title, std::string_view className) = 0;

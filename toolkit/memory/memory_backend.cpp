@@ -91,13 +91,13 @@ int MemoryBackend::ShowMessageBox(WindowHandle owner, std::string_view text, std
     return answer;
 }
 
-bool MemoryBackend::IsCharAlpha(char32_t ch) {
+bool MemoryBackend::IsLetter(char32_t ch) {
     // ASCII and the Latin-1 letters stand in for the system's tables.
     if ((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) return true;
     return ch >= 0xC0 && ch <= 0x24F && ch != 0xD7 && ch != 0xF7;
 }
 
-bool MemoryBackend::IsCharAlphaNumeric(char32_t ch) { return IsCharAlpha(ch) || (ch >= '0' && ch <= '9'); }
+bool MemoryBackend::IsLetterOrDigit(char32_t ch) { return IsLetter(ch) || (ch >= '0' && ch <= '9'); }
 
 WindowHandle MemoryBackend::FindTopLevelWindow(std::string_view title, std::string_view className) {
     for (const auto& [handle, window] : impl_->windows) {

@@ -29,8 +29,8 @@ public:
                        unsigned style) override;
     void WarningBeep() override { ++beeps; }
     int VerticalScrollBarWidth() override { return scrollBarWidth; }
-    bool IsCharAlpha(char32_t ch) override;
-    bool IsCharAlphaNumeric(char32_t ch) override;
+    bool IsLetter(char32_t ch) override;
+    bool IsLetterOrDigit(char32_t ch) override;
     WindowHandle FindTopLevelWindow(std::string_view title, std::string_view className) override;
     bool PostMessageTo(WindowHandle window, uint32_t message, std::uintptr_t wParam,
                        std::intptr_t lParam) override;

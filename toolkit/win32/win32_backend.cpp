@@ -69,9 +69,9 @@ void Win32Backend::WarningBeep() { MessageBeep(MB_OK); }
 
 int Win32Backend::VerticalScrollBarWidth() { return GetSystemMetrics(SM_CXVSCROLL); }
 
-bool Win32Backend::IsCharAlpha(char32_t ch) { return ch < 0x10000 && IsCharAlphaW(static_cast<WCHAR>(ch)) != FALSE; }
+bool Win32Backend::IsLetter(char32_t ch) { return ch < 0x10000 && IsCharAlphaW(static_cast<WCHAR>(ch)) != FALSE; }
 
-bool Win32Backend::IsCharAlphaNumeric(char32_t ch) {
+bool Win32Backend::IsLetterOrDigit(char32_t ch) {
     return ch < 0x10000 && IsCharAlphaNumericW(static_cast<WCHAR>(ch)) != FALSE;
 }
 
