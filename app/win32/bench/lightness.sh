@@ -38,13 +38,43 @@ export NVAPAPI_SIM_STORE_DIR="$work/store"
 mkdir -p "$NVAPAPI_SIM_STORE_DIR"
 wwork="Z:${work//\//\\}"
 
-probe() {  # probe <exe> <arguments> <hidden title> <sheet title>
-    "$root/scripts/wine-run.sh" "$work/zelvin_lightness_probe.exe" "$wwork\\$1" "$2" "$3" "$4" "$idle" | tr -d '\r'
+# CPU time (ms) of the host process that runs Windows program $1 (its command
+# line names it; the probe's own is skipped), read from /proc: utime + stime.
+host_cpu_ms() {
+    local tick pid
+    tick=$(getconf CLK_TCK)
+    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+        local line
+        line=$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null) || continue
+        if grep -qiF "$1" <<<"$line" && ! grep -qi lightness_probe <<<"$line"; then
+            awk -v t="$tick" '{ printf "%d", ($14 + $15) * 1000 / t }' "/proc/$pid/stat"
+            return
+        fi
+    done
+    echo 0
+}
+
+sync="$work/sync"
+export ZELVIN_PROBE_SYNC="$wwork\\sync"
+probe() {  # probe <exe> <arguments> <hidden title> <sheet title>; sets start cpu peak open
+    rm -rf "$sync" && mkdir -p "$sync"
+    "$root/scripts/wine-run.sh" "$work/zelvin_lightness_probe.exe" "$wwork\\$1" "$2" "$3" "$4" "$idle" \
+        | tr -d '\r' >"$work/probe.out" &
+    local probe_pid=$! before=0 after=0
+    while [ ! -e "$sync/idle-begin" ] && kill -0 "$probe_pid" 2>/dev/null; do sleep 0.1; done
+    before=$(host_cpu_ms "$1"); touch "$sync/idle-begin.ack"
+    while [ ! -e "$sync/idle-end" ] && kill -0 "$probe_pid" 2>/dev/null; do sleep 0.2; done
+    after=$(host_cpu_ms "$1"); touch "$sync/idle-end.ack"
+    wait "$probe_pid"
+    read -r start cpu peak open <"$work/probe.out"
+    [ "$cpu" = 0 ] && cpu=$((after - before))
 }
 echo "Measuring Zelvin.exe ($idle s idle)..."
-read -r z_start z_cpu z_peak z_open < <(probe Zelvin.exe -S "Norvane Wireless UI" "Zelvin Access Point Configuration")
+probe Zelvin.exe -S "Norvane Wireless UI" "Zelvin Access Point Configuration"
+z_start=$start z_cpu=$cpu z_peak=$peak z_open=$open
 echo "Measuring the baseline ($idle s idle)..."
-read -r b_start b_cpu b_peak b_open < <(probe zelvin_baseline_tray.exe "" "Zelvin Baseline" "Baseline Sheet")
+probe zelvin_baseline_tray.exe "" "Zelvin Baseline" "Baseline Sheet"
+b_start=$start b_cpu=$cpu b_peak=$peak b_open=$open
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 printf '%-28s %12s %12s %8s\n' "figure" "Zelvin" "baseline" "ratio"

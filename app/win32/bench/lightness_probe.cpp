@@ -1,7 +1,12 @@
 // Measures one tray program under Wine, started minimal (no sheet at start):
 //   start-up   from process start until its hidden window answers a message,
 //              which is after start-up has added the tray icon;
-//   idle CPU   user + kernel time over the idle window that follows;
+//   idle CPU   user + kernel time over the idle window that follows, as the
+//              system reports it (Wine reports none for another process, so
+//              the script also reads it from the host: with ZELVIN_PROBE_SYNC
+//              set to a folder, the probe marks the window's start and end
+//              there as files idle-begin and idle-end and waits for the
+//              script's idle-begin.ack and idle-end.ack);
 //   peak set   the peak working set at the end;
 //   open       from posting the open command until the window titled
 //              `sheetTitle` of that process exists.
@@ -33,6 +38,17 @@ HWND FindOf(DWORD processId, const wchar_t* title) {
         if (owner == processId) return window;
     }
     return nullptr;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Tells the script a mark was reached and waits (bounded) for its reading.
+void Mark(const std::wstring& syncFolder, const wchar_t* name) {
+    if (syncFolder.empty()) return;
+    std::wstring path = syncFolder + L"\\" + name;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    for (int i = 0; i < 1000 && !Exists(path + L".ack"); ++i) Sleep(10);
 }
 
 template <typename Predicate>
@@ -82,9 +98,13 @@ int wmain(int argc, wchar_t** argv) {
     SendMessageTimeoutW(hidden, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
     double startupMs = Milliseconds(t0, Now(), frequency);
 
+    wchar_t sync[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"ZELVIN_PROBE_SYNC", sync, MAX_PATH);
+    Mark(sync, L"idle-begin");
     double cpuBefore = CpuMs(info.hProcess);
     Sleep(idleMs);
     double idleCpuMs = CpuMs(info.hProcess) - cpuBefore;
+    Mark(sync, L"idle-end");
 
     LARGE_INTEGER t1 = Now();
     PostMessageW(hidden, WM_COMMAND, 32771, 0);
