@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the x86-64 stage and starts Zelvin.exe under Wine on the simulated
-# adapter. Without a display it starts a virtual one (Xvfb) and saves a
-# screenshot every few seconds to build/screenshots/latest.png.
+# adapter, in a Wine virtual desktop (taskbar and tray included). Without a
+# display it starts a virtual one (Xvfb) and saves a screenshot every few
+# seconds to build/screenshots/latest.png.
 # Options: --for SECONDS  stop after that long (default: run until Ctrl-C)
 #          any other arguments are passed to Zelvin.exe (e.g. -S)
 set -euo pipefail
@@ -45,7 +46,9 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 echo "Starting $stage/Zelvin.exe ${args[*]:-}"
-(cd "$stage" && "$root/scripts/wine-run.sh" "$stage/Zelvin.exe" "${args[@]}") &
+# Wine's virtual desktop has a taskbar with a notification area, so the tray
+# icon and its menu can be seen even without a desktop environment.
+(cd "$stage" && "$root/scripts/wine-run.sh" explorer /desktop=Zelvin,1280x1024 "$stage/Zelvin.exe" "${args[@]}") &
 app=$!
 
 start=$SECONDS
