@@ -54,6 +54,9 @@ void CSelCardDlg::SetAdapterList(const AVAILABLE_DEV_LIST* list, std::size_t cap
 
 bool CSelCardDlg::OnInitDialog() {
     const bool result = Dialog::OnInitDialog();
+    m_ComboAdapter.Attach(*this, kIdAdapterList);
+    m_ComboAdapter.SetColumnCount(1);
+    m_ComboAdapter.SetColumnWidth(0, 200);
     Control& list = Item(kIdAdapterList);
     for (const AVAILABLE_DEV& adapter : m_Adapters) list.AddItem(FieldText(adapter.DeviceDesc));
     if (!m_Adapters.empty()) {

@@ -14,6 +14,7 @@
 
 #include "core/nvap_records.h"
 #include "toolkit/dialog.h"
+#include "ui/combo_box_super.h"
 
 class CSelCardDlg : public zelvin::tk::Dialog {
 public:
@@ -35,6 +36,9 @@ public:
 
     // Index of the chosen adapter; -1 until OK is pressed.
     int m_nSelected = -1;
+
+    // The adapter list's columns: one, 200 pixels wide, once the dialog runs.
+    CComboBoxSuper m_ComboAdapter;
 
     // The four lines describing the selected adapter.
     std::string m_strDeviceDesc;

@@ -63,7 +63,11 @@ TEST_F(AdapterSelectTest, OpensOnTheFirstAdapterWithEveryAdapterListed) {
     std::vector<std::string> entries;
     Lines shown;
     int selection = kNoItem;
+    int columns = 0, firstColumnWidth = 0;
     backend_.QueueModalScript([&](Dialog& dialog) {
+        const CComboBoxSuper& combo = static_cast<CSelCardDlg&>(dialog).m_ComboAdapter;
+        columns = combo.ColumnCount();
+        firstColumnWidth = combo.ColumnWidth(0);
         entries = ListEntries(dialog);
         selection = dialog.Item(CSelCardDlg::kIdAdapterList).Selection();
         shown = ShownLines(dialog);
@@ -72,6 +76,8 @@ TEST_F(AdapterSelectTest, OpensOnTheFirstAdapterWithEveryAdapterListed) {
     // The same description twice still gives two entries.
     EXPECT_EQ(entries, (std::vector<std::string>{"USB Wireless N", "PCI Wireless G", "USB Wireless N"}));
     EXPECT_EQ(selection, 0);
+    EXPECT_EQ(columns, 1);
+    EXPECT_EQ(firstColumnWidth, 200);
     EXPECT_EQ(shown, (Lines{"USB Wireless N", "USB\\VID_1111&PID_0001", "Port_#0001.Hub_#0003", "Maker One"}));
 }
 
