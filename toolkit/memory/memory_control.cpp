@@ -71,10 +71,6 @@ bool MemoryControl::IsList() const {
            kind_ == ControlKind::ListBox || kind_ == ControlKind::ListView;
 }
 
-bool MemoryControl::IsEditable() const {
-    return kind_ == ControlKind::Edit || kind_ == ControlKind::DropDownCombo || kind_ == ControlKind::IpAddress;
-}
-
 void MemoryControl::SetText(std::string_view text) {
     // A drop-down list shows only its items; a list has no text of its own.
     if (kind_ == ControlKind::DropDownList || kind_ == ControlKind::ListBox || kind_ == ControlKind::ListView) {
@@ -127,7 +123,8 @@ void MemoryControl::Click() {
 }
 
 void MemoryControl::TypeChar(char32_t ch) {
-    if (!IsEditable() || !enabled_ || readOnly_) return;
+    // Typing and pasting reach plain edits only, as in the Win32 backend.
+    if (kind_ != ControlKind::Edit || !enabled_ || readOnly_) return;
     allSelected_ = false;
     if (ch == 0x08) {
         DropLastCodePoint(text_);
@@ -147,7 +144,7 @@ void MemoryControl::TypeChar(char32_t ch) {
 }
 
 void MemoryControl::ReplaceSelection(std::string_view text) {
-    if (!IsEditable()) return;
+    if (kind_ != ControlKind::Edit) return;
     if (allSelected_) text_.clear();
     allSelected_ = false;
     text_ += text;

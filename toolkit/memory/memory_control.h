@@ -108,7 +108,6 @@ private:
         std::intptr_t data = 0;
     };
     bool IsList() const;
-    bool IsEditable() const;
     bool ValidIndex(int index) const { return index >= 0 && index < ItemCount(); }
     int Find(std::string_view text, int startAfter, bool wholeText) const;
 
