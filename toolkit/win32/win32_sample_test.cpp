@@ -83,6 +83,19 @@ TEST_F(Win32Sample, TheApplicationRunsWithCommonControlsSix) {
     EXPECT_NE(loaded.find("microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos) << loaded;
 }
 
+TEST_F(Win32Sample, TabMovesTheFocusThroughPreTranslate) {
+    OpenSheet open;
+    BringToForeground(open.sheet.Handle());
+    open.item(kName).SetFocus();
+    ASSERT_TRUE(open.item(kName).HasFocus());
+    MSG tab{};
+    tab.hwnd = ToHwnd(open.item(kName).Handle());
+    tab.message = WM_KEYDOWN;
+    tab.wParam = VK_TAB;
+    EXPECT_TRUE(Win32Backend::PreTranslate(tab));
+    EXPECT_TRUE(open.item(kCount).HasFocus()) << "the label between is no tab stop";
+}
+
 TEST_F(Win32Sample, PasswordEditsMaskWithAStar) {
     DialogLayout layout;
     layout.caption = "Password";
