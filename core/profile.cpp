@@ -124,15 +124,25 @@ std::string DefaultResult(std::string_view defaultValue, size_t bufferChars) {
 
 }  // namespace
 
+ProfileFile::ProfileFile(const std::string& path) : path_(path) {
+    if (const std::optional<std::string> bytes = zelvin::CurrentPlatform().ReadWholeFile(path)) {
+        text_ = DecodeProfileFile(*bytes);
+    }
+}
+
+std::string ProfileFile::GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                                   size_t bufferChars) const {
+    if (bufferChars == 0) return {};
+    if (!text_) return DefaultResult(defaultValue, bufferChars);
+    const std::u16string wantedSection = zelvin::Utf8ToUtf16(section);
+    const std::u16string wantedKey = zelvin::Utf8ToUtf16(key);
+    const std::optional<Text> value = FindValue(*text_, Trim(wantedSection), Trim(wantedKey));
+    if (!value) return DefaultResult(defaultValue, bufferChars);
+    return ToResult(StripQuotes(*value), bufferChars);
+}
+
 std::string GetProfileString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view defaultValue, size_t bufferChars) {
     if (bufferChars == 0) return {};
-    const std::optional<std::string> bytes = zelvin::CurrentPlatform().ReadWholeFile(path);
-    if (!bytes) return DefaultResult(defaultValue, bufferChars);
-    const std::u16string file = DecodeProfileFile(*bytes);
-    const std::u16string wantedSection = zelvin::Utf8ToUtf16(section);
-    const std::u16string wantedKey = zelvin::Utf8ToUtf16(key);
-    const std::optional<Text> value = FindValue(file, Trim(wantedSection), Trim(wantedKey));
-    if (!value) return DefaultResult(defaultValue, bufferChars);
-    return ToResult(StripQuotes(*value), bufferChars);
+    return ProfileFile(path).GetString(section, key, defaultValue, bufferChars);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,3 +25,19 @@
 // is cut, never split inside a character. bufferChars 0 gives "".
 std::string GetProfileString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view defaultValue, size_t bufferChars);
+
+// One profile file read and decoded once, for callers that look up many
+// values in the same file (the text table reads some 170); each lookup follows
+// the rules of GetProfileString. Later changes to the file are not seen.
+class ProfileFile {
+public:
+    explicit ProfileFile(const std::string& path);
+
+    const std::string& Path() const { return path_; }
+    std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                          size_t bufferChars) const;
+
+private:
+    std::string path_;
+    std::optional<std::u16string> text_;  // none when the file cannot be read
+};

@@ -123,4 +123,41 @@ TEST_F(ProfileTest, LongValueIsCutAtTheCapacity) {
     EXPECT_EQ(Read("[S]\nK=" + longValue + "\n", "S", "K", "", 2000), longValue);
 }
 
+// Counts the file reads, so a reader that goes back to the disk per value shows.
+class CountingPlatform : public zelvin::MemoryPlatform {
+public:
+    std::optional<std::string> ReadWholeFile(const std::string& path) override {
+        ++reads;
+        return MemoryPlatform::ReadWholeFile(path);
+    }
+    int reads = 0;
+};
+
+TEST(ProfileFileTest, ReadsTheFileOnceForManyLookups) {
+    CountingPlatform platform;
+    zelvin::SetCurrentPlatform(&platform);
+    platform.files[kPath] = "[Font]\nFaceName=\"Tahoma\"\n[Strings]\nIDS_A=first\nIDS_B=second\n[Strings]\nIDS_C=x\n";
+    const ProfileFile file(kPath);
+    platform.files[kPath] = "[Strings]\nIDS_A=changed\n";  // later edits are not seen
+
+    EXPECT_EQ(file.GetString("Strings", "IDS_B", "", 512), "second");
+    EXPECT_EQ(file.GetString("strings", "ids_a", "", 512), "first");
+    EXPECT_EQ(file.GetString("Font", "FaceName", "Trebuchet MS", 512), "Tahoma");
+    EXPECT_EQ(file.GetString("Strings", "IDS_C", "none  ", 512), "none");  // repeated section stays unread
+    EXPECT_EQ(file.GetString("Strings", "IDS_A", "", 4), "fir");
+    EXPECT_EQ(file.GetString("Strings", "IDS_A", "", 0), "");
+    EXPECT_EQ(platform.reads, 1);
+    zelvin::SetCurrentPlatform(nullptr);
+}
+
+TEST(ProfileFileTest, MissingFileGivesEveryDefault) {
+    zelvin::MemoryPlatform platform;
+    zelvin::SetCurrentPlatform(&platform);
+    const ProfileFile file("C:\\nowhere\\absent.ini");
+    EXPECT_EQ(file.Path(), "C:\\nowhere\\absent.ini");
+    EXPECT_EQ(file.GetString("Font", "CharSet", "DEFAULT_CHARSET", 512), "DEFAULT_CHARSET");
+    EXPECT_EQ(file.GetString("Strings", "IDS_OK", "", 512), "");
+    zelvin::SetCurrentPlatform(nullptr);
+}
+
 }  // namespace

@@ -83,14 +83,19 @@ std::span<const CUISTR::Key> CUISTR::Keys() { return kKeys; }
 
 std::string CUISTR::GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
                               const std::string& file) {
+    if (loading_ && loading_->Path() == file) return loading_->GetString(section, key, defaultValue, kTextBufferChars);
     return GetProfileString(file, section, key, defaultValue, kTextBufferChars);
 }
 
 void CUISTR::Load() {
     const std::string file = LanguageFilePath();
+    // Some 170 values come from one file: parse it once, not once per value.
+    const ProfileFile parsed(file);
+    loading_ = &parsed;
     m_nCharSet = GetCharSet(file);
     m_strFaceName = GetFaceName(file);
     for (const Key& key : kKeys) this->*key.text = GetString("Strings", key.name, "", file);
+    loading_ = nullptr;
 }
 
 uint8_t CUISTR::GetCharSet(const std::string& file) {

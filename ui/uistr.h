@@ -189,6 +189,8 @@
     X(IDS_NVAPAPI_DLL) \
     X(IDS_FW_VERSION_NAME)
 
+class ProfileFile;
+
 class CUISTR {
 public:
     // One value of a language file (at most 511 characters); a missing file
@@ -217,6 +219,10 @@ public:
     };
     // Every key with its member, in load order.
     static std::span<const Key> Keys();
+
+private:
+    // While Load runs: the language file, read and decoded once for all keys.
+    const ProfileFile* loading_ = nullptr;
 };
 
 extern CUISTR g_UIStr;

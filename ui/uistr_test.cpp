@@ -157,6 +157,51 @@ TEST_F(UiStringsTest, GetStringGivesTheDefaultForMissingFileOrKey) {
     EXPECT_EQ(table_.GetString("Strings", "IDS_OK", "dflt", LanguageFile("0404")), "dflt");
 }
 
+// Counts the file reads; a table that parses the file per key reads it ~170 times.
+class CountingPlatform : public zelvin::MemoryPlatform {
+public:
+    std::optional<std::string> ReadWholeFile(const std::string& path) override {
+        ++reads;
+        return MemoryPlatform::ReadWholeFile(path);
+    }
+    int reads = 0;
+};
+
+// Records each key the table asks for, then answers as the table would.
+class RecordingTable : public CUISTR {
+public:
+    std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                          const std::string& file) override {
+        asked.emplace_back(key);
+        return CUISTR::GetString(section, key, defaultValue, file);
+    }
+    std::vector<std::string> asked;
+};
+
+TEST_F(UiStringsTest, LoadReadsTheFileOnceYetAsksForEveryKey) {
+    CountingPlatform counting;
+    counting.executablePath = kExecutable;
+    counting.files[LanguageFile("0409")] = "[Font]\nFaceName=Tahoma\n[Strings]\nIDS_OK=OK\nIDS_FW_VERSION_NAME=FW\n";
+    zelvin::SetCurrentPlatform(&counting);
+    g_platform = &counting;
+
+    RecordingTable table;
+    table.Load();
+
+    EXPECT_EQ(counting.reads, 1);
+    EXPECT_EQ(table.m_strFaceName, "Tahoma");
+    EXPECT_EQ(table.IDS_OK, "OK");
+    EXPECT_EQ(table.IDS_FW_VERSION_NAME, "FW");
+    ASSERT_EQ(table.asked.size(), CUISTR::Keys().size() + 2);  // CharSet and FaceName first
+    EXPECT_EQ(table.asked[0], "CharSet");
+    EXPECT_EQ(table.asked[2], CUISTR::Keys()[0].name);
+
+    // Outside Load every call reads the file as it is now.
+    counting.files[LanguageFile("0409")] = "[Strings]\nIDS_OK=Okay\n";
+    EXPECT_EQ(table.GetString("Strings", "IDS_OK", "", LanguageFile("0409")), "Okay");
+    EXPECT_EQ(counting.reads, 2);
+}
+
 struct FontCase {
     const char* name;
     std::string file;
