@@ -164,7 +164,7 @@ TEST_F(Win32SheetTest, SheetOpensWithItsTabsAndTheEventLogShowsRows) {
 TEST_F(Win32SheetTest, AdapterDialogListsTheAdaptersAndReturnsTheChoice) {
     std::vector<AVAILABLE_DEV> adapters(3);
     const char* names[] = {"USB 802.11n Wireless LAN Card", "PCI Wireless Adapter", "USB 802.11n Wireless LAN Card"};
-    const char* ids[] = {"USB\\VID_148F&PID_3070", "PCI\\VEN_1814&DEV_0781", "USB\\VID_148F&PID_3070\\2"};
+    const char* ids[] = {"USB\\VID_1111&PID_0001", "PCI\\VEN_2222&DEV_0002", "USB\\VID_1111&PID_0001\\2"};
     for (int i = 0; i < 3; ++i) {
         std::strcpy(adapters[i].DeviceDesc, names[i]);
         std::strcpy(adapters[i].HardwareId, ids[i]);
@@ -185,7 +185,7 @@ TEST_F(Win32SheetTest, AdapterDialogListsTheAdaptersAndReturnsTheChoice) {
     });
     EXPECT_EQ(ChooseAdapter(adapters, nullptr), 1);
     EXPECT_EQ(entries, 3);
-    EXPECT_EQ(hardwareLine, "PCI\\VEN_1814&DEV_0781");
+    EXPECT_EQ(hardwareLine, "PCI\\VEN_2222&DEV_0002");
     EXPECT_TRUE(saved);
 }
 
