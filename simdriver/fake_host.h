@@ -27,6 +27,7 @@ struct FakeHostState {
     bool wow64 = false;
     bool failWrites = false;
     int writes = 0;
+    std::vector<std::string> madeDirectories;
 };
 
 class FakeHost : public Host {
@@ -55,7 +56,10 @@ public:
         return true;
     }
     bool FileExists(const std::string& path) override { return s_.files.count(path) != 0; }
-    bool MakeDirectories(const std::string&) override { return true; }
+    bool MakeDirectories(const std::string& path) override {
+        s_.madeDirectories.push_back(path);
+        return true;
+    }
     std::string LibraryPath() override { return "/opt/sim/NvAPAPI.so"; }
     std::string DefaultStoreFolder() override { return "/default-store"; }
     char PathSeparator() override { return '/'; }

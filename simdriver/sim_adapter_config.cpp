@@ -70,12 +70,7 @@ StoreData SimAdapter::FactoryStore() {
     return data;
 }
 
-StoreData SimAdapter::LoadStore() {
-    std::string folder = store_.Path();
-    const size_t cut = folder.find_last_of("/\\");
-    if (cut != std::string::npos) host_->MakeDirectories(folder.substr(0, cut));
-    return store_.Load([this] { return FactoryStore(); });
-}
+StoreData SimAdapter::LoadStore() { return store_.Load([this] { return FactoryStore(); }); }
 
 KX_802_11_BA_CAPABILITY& SimAdapter::BaInForce() {
     // Until the program sets one, the stored capability is in force.

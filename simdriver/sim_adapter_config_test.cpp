@@ -106,6 +106,18 @@ TEST_F(ConfigTest, AFailedStoreWriteIsReportedAsFailure) {
     EXPECT_EQ(Ssid(Stored()), "SoftAP-4C5610");
 }
 
+TEST_F(ConfigTest, ReadingTheStoreTouchesNoFolders) {
+    Stored();  // creates the store, and its folder
+    host.madeDirectories.clear();
+    for (int tick = 0; tick < 5; ++tick) {  // what a watchdog reads each tick
+        int mode = -1;
+        NVAP_ReadAuthMode(&mode);
+        EXPECT_EQ(mode, 7);
+        Stored();
+    }
+    EXPECT_TRUE(host.madeDirectories.empty());
+}
+
 TEST_F(ConfigTest, ACorruptStoreGivesTheDefaultsAndATrace) {
     host.files[kStoreFile] = "config=1234\ncheck=00000000\n";
     AP_CONFIG_DATA cfg = Stored();

@@ -157,6 +157,10 @@ StoreData Store::Load(const std::function<StoreData()>& makeDefaults) {
 }
 
 bool Store::Save(const StoreData& data) {
+    // The folder is made on the rare write, not on every read: a watchdog reads
+    // the store every two seconds.
+    const size_t cut = path_.find_last_of("/\\");
+    if (cut != std::string::npos) host_.MakeDirectories(path_.substr(0, cut));
     if (host_.WriteFileAtomic(path_, SerializeStore(data))) return true;
     Trace(host_, "store %s could not be written", path_.c_str());
     return false;

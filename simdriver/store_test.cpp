@@ -94,6 +94,8 @@ TEST(StoreFile, AMissingStoreIsCreatedOnceAndThenRead) {
     store.Load(defaults);
     EXPECT_EQ(made, 1);
     EXPECT_EQ(state.writes, 1);
+    // Its folder is made for the one write, not again for each read.
+    EXPECT_EQ(state.madeDirectories, std::vector<std::string>{"/s"});
 }
 
 }  // namespace
