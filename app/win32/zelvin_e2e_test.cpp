@@ -86,6 +86,45 @@ HWND FindTitledOf(DWORD processId, const wchar_t* title) {
     return nullptr;
 }
 
+// The notification area as Wine shows it: each icon in it is a window of its
+// own, which relays mouse input to the icon's owner window. Its class is the
+// shell's in a virtual desktop, the display driver's standalone tray's else.
+bool IsTrayIconClass(const std::wstring& name) {
+    return name == L"__wine_tray_icon" || name == L"__winex11_tray_icon";
+}
+
+struct TrayIconSearch {
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTrayIcon(HWND window, LPARAM param) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (IsTrayIconClass(name)) reinterpret_cast<TrayIconSearch*>(param)->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectTrayIconsUnder(HWND window, LPARAM param) {
+    CollectTrayIcon(window, param);
+    EnumChildWindows(window, CollectTrayIcon, param);
+    return TRUE;
+}
+
+// Every tray icon window, top-level or inside a tray window.
+std::vector<HWND> TrayIconWindows() {
+    TrayIconSearch search;
+    EnumWindows(CollectTrayIconsUnder, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> NewTrayIconWindows(const std::vector<HWND>& before) {
+    std::vector<HWND> added;
+    for (HWND icon : TrayIconWindows()) {
+        if (std::find(before.begin(), before.end(), icon) == before.end()) added.push_back(icon);
+    }
+    return added;
+}
+
 class ZelvinEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -272,6 +311,46 @@ TEST_F(ZelvinEndToEnd, UnpluggingClosesTheSheetAndReplugReinitialisesTheCard) {
 
     PostMessageW(hidden, WM_COMMAND, kCommandExit, 0);
     EXPECT_TRUE(process.WaitForExit(kPatienceMs).has_value());
+}
+
+// The icon is looked for where the shell keeps it, not taken from the
+// program's word: a new icon window must appear in the notification area, a
+// double click on it must reach this program (its sheet opens), and the icon
+// must go when the program ends.
+TEST_F(ZelvinEndToEnd, StartUpPutsAnIconIntoTheNotificationAreaThatReachesTheProgram) {
+    const std::vector<HWND> before = TrayIconWindows();
+    DebuggedProcess& process = Launch(L"-S");
+    HWND hidden = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (hidden = FindTitled(kHiddenTitle)) != nullptr; }));
+    const DWORD id = process.Id();
+
+    // A posted command is taken only by the window's own loop, which runs
+    // once start-up is over (a sent message may be answered in the middle of
+    // it). The shell answers an icon's addition before the call returns, so
+    // the icon is there by then. Not waiting longer matters: the watchdog's
+    // first tick, two seconds on, would put a missing icon back.
+    PostMessageW(hidden, WM_COMMAND, kCommandOpen, 0);
+    ASSERT_TRUE(WaitUntil([&] { return FindTitledOf(id, kSheetTitle) != nullptr; }));
+    const std::vector<HWND> added = NewTrayIconWindows(before);
+    ASSERT_FALSE(added.empty()) << "no icon in the notification area after start-up";
+    PostMessageW(FindTitledOf(id, kSheetTitle), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return FindTitledOf(id, kSheetTitle) == nullptr; }));
+
+    // Other programs may add icons meanwhile: one of the new ones is ours, and
+    // a double click on it opens the sheet again.
+    HWND ours = nullptr;
+    for (HWND icon : added) {
+        PostMessageW(icon, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
+        if (WaitUntil([&] { return FindTitledOf(id, kSheetTitle) != nullptr; }, 5000)) {
+            ours = icon;
+            break;
+        }
+    }
+    ASSERT_NE(ours, nullptr) << "no new icon relays to the program";
+
+    PostMessageW(hidden, WM_COMMAND, kCommandExit, 0);
+    EXPECT_TRUE(process.WaitForExit(kPatienceMs).has_value());
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(ours); })) << "the icon outlived the program";
 }
 
 // Wine reports no handle or GDI counts for another process (they read 0), so
