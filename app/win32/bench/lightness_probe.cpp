@@ -1,6 +1,7 @@
 // Measures one tray program under Wine, started minimal (no sheet at start):
-//   start-up   from process start until its hidden window answers a message,
-//              which is after start-up has added the tray icon;
+//   start-up   from process start until its icon is in the notification
+//              area (a new tray icon window there) and its hidden window
+//              answers a message;
 //   idle CPU   user + kernel time over the idle window that follows, as the
 //              system reports it (Wine reports none for another process, so
 //              the script also reads it from the host: with ZELVIN_PROBE_SYNC
@@ -15,8 +16,10 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,6 +41,36 @@ HWND FindOf(DWORD processId, const wchar_t* title) {
         if (owner == processId) return window;
     }
     return nullptr;
+}
+
+// Wine's notification area gives each icon a window of its own: the shell's
+// class in a virtual desktop, the display driver's standalone tray's else.
+BOOL CALLBACK CollectTrayIcon(HWND window, LPARAM param) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) == L"__wine_tray_icon" || std::wstring(name) == L"__winex11_tray_icon") {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectTrayIconsUnder(HWND window, LPARAM param) {
+    CollectTrayIcon(window, param);
+    EnumChildWindows(window, CollectTrayIcon, param);
+    return TRUE;
+}
+
+std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
+    EnumWindows(CollectTrayIconsUnder, reinterpret_cast<LPARAM>(&icons));
+    return icons;
+}
+
+bool HasNewIcon(const std::vector<HWND>& before) {
+    for (HWND icon : TrayIconWindows()) {
+        if (std::find(before.begin(), before.end(), icon) == before.end()) return true;
+    }
+    return false;
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -86,6 +119,7 @@ int wmain(int argc, wchar_t** argv) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
+    const std::vector<HWND> iconsBefore = TrayIconWindows();
     LARGE_INTEGER t0 = Now();
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &info)) {
@@ -96,6 +130,8 @@ int wmain(int argc, wchar_t** argv) {
     if (!Poll([&] { return (hidden = FindOf(info.dwProcessId, hiddenTitle)) != nullptr; }, 60000)) return 1;
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(hidden, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
+    // Without an observable notification area this is the reply alone.
+    Poll([&] { return HasNewIcon(iconsBefore); }, 10000);
     double startupMs = Milliseconds(t0, Now(), frequency);
 
     wchar_t sync[MAX_PATH] = {};
