@@ -69,13 +69,11 @@ tests() {  # tests <preset> <label>: a preset that did not build fails its tests
 }
 tests linux "native tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 tests linux-asan "native tests, ASan+UBSan"
-# A fresh Wine prefix is made once, before tests run in parallel, and one
-# persistent wineserver serves them all: no test races the prefix creation
-# or waits for a server to start.
+# A fresh Wine prefix is made once, before tests run in parallel, so no test
+# races its creation.
 warm_wine() {
-    ./scripts/wine-run.sh cmd /c exit >/dev/null 2>&1
+    ./scripts/wine-run.sh cmd /c exit </dev/null >/dev/null 2>&1
     WINEPREFIX="$ZELVIN_WINEPREFIX" wineserver -w
-    WINEPREFIX="$ZELVIN_WINEPREFIX" wineserver -p >/dev/null 2>&1
     return 0
 }
 if start_display && warm_wine; then
