@@ -1,6 +1,7 @@
 // The lightness baseline: the least a tray utility on this driver library can
 // be. A hidden window, the same library loaded from the program's folder, one
-// tray icon and a 2-second timer that makes the watchdog's driver calls. Its
+// tray icon and a 2-second timer that makes the watchdog's driver calls and,
+// like the watchdog, sets the icon to the signal quality on every tick. Its
 // open command shows an empty modeless dialog in place of the sheet.
 #include <windows.h>
 #include <shellapi.h>
@@ -40,13 +41,16 @@ bool Bind() {
     return NVAP_Initial && NVAP_GetAvailableAdapters && NVAP_IsDeviceExist;
 }
 
-void Watchdog() {
+void Tray(HWND window, DWORD action);
+
+void Watchdog(HWND window) {
     if (!NVAP_IsDeviceExist(&g_adapter)) return;
     int running = 0, stored = 0, rssi = 0;
     NVAP_QueryAuthMode(&running);
     NVAP_ReadAuthMode(&stored);
     NVAP_QuerySignalStrength(&rssi);
     NVAP_ConvertRssiToSignalQuality(rssi);
+    Tray(window, NIM_MODIFY);
     KX_802_11_EVENT_TABLE table;
     std::memset(&table, 0, sizeof table);
     NVAP_QueryEventTable(&table);
@@ -83,7 +87,7 @@ void OpenDialog(HWND owner) {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_TIMER: Watchdog(); return 0;
+        case WM_TIMER: Watchdog(window); return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == kOpenCommand) OpenDialog(window);
             if (LOWORD(wParam) == kExitCommand) DestroyWindow(window);
