@@ -64,48 +64,48 @@ int ReadCount(const char*& p, va_list& args, bool& fromArgument) {
 
 int HoldToMax(int value) { return value > kMaxFieldWidth ? kMaxFieldWidth : value; }
 
-void ReadFlags(const char*& p, FieldSpec& spec) {
+void ReadFlags(const char*& p, FieldSpec& fieldSpec) {
     for (;; ++p) {
         switch (*p) {
-        case '-': spec.leftAlign = true; break;
-        case '+': spec.plusSign = true; break;
-        case ' ': spec.spaceSign = true; break;
-        case '#': spec.alternate = true; break;
-        case '0': spec.zeroPad = true; break;
+        case '-': fieldSpec.leftAlign = true; break;
+        case '+': fieldSpec.plusSign = true; break;
+        case ' ': fieldSpec.spaceSign = true; break;
+        case '#': fieldSpec.alternate = true; break;
+        case '0': fieldSpec.zeroPad = true; break;
         default: return;
         }
     }
 }
 
-void ReadWidthAndPrecision(const char*& p, va_list& args, FieldSpec& spec) {
+void ReadWidthAndPrecision(const char*& p, va_list& args, FieldSpec& fieldSpec) {
     bool fromArgument = false;
     int width = ReadCount(p, args, fromArgument);
     if (width < 0 && fromArgument) {  // a negative "*" width means left-aligned
-        spec.leftAlign = true;
+        fieldSpec.leftAlign = true;
         width = width == INT_MIN ? kMaxFieldWidth : -width;
     }
-    spec.width = width < 0 ? 0 : HoldToMax(width);
+    fieldSpec.width = width < 0 ? 0 : HoldToMax(width);
     if (*p != '.') return;
     ++p;
     const int precision = ReadCount(p, args, fromArgument);
-    if (precision < 0) spec.precision = fromArgument ? -1 : 0;  // "%.d" means precision 0
-    else spec.precision = HoldToMax(precision);
+    if (precision < 0) fieldSpec.precision = fromArgument ? -1 : 0;  // "%.d" means precision 0
+    else fieldSpec.precision = HoldToMax(precision);
 }
 
-void ReadSize(const char*& p, FieldSpec& spec) {
-    if (std::strncmp(p, "I64", 3) == 0) { spec.size = Size::LongLong; p += 3; return; }
-    if (std::strncmp(p, "I32", 3) == 0) { spec.size = Size::Default; p += 3; return; }
+void ReadSize(const char*& p, FieldSpec& fieldSpec) {
+    if (std::strncmp(p, "I64", 3) == 0) { fieldSpec.size = Size::LongLong; p += 3; return; }
+    if (std::strncmp(p, "I32", 3) == 0) { fieldSpec.size = Size::Default; p += 3; return; }
     switch (*p) {
-    case 'I': spec.size = Size::Pointer; ++p; return;
+    case 'I': fieldSpec.size = Size::Pointer; ++p; return;
     case 'h':
         ++p;
-        if (*p == 'h') { spec.size = Size::Char; ++p; }
-        else spec.size = Size::Short;
+        if (*p == 'h') { fieldSpec.size = Size::Char; ++p; }
+        else fieldSpec.size = Size::Short;
         return;
     case 'l':
         ++p;
-        if (*p == 'l') { spec.size = Size::LongLong; ++p; }
-        else spec.size = Size::Long;
+        if (*p == 'l') { fieldSpec.size = Size::LongLong; ++p; }
+        else fieldSpec.size = Size::Long;
         return;
     default: return;
     }
@@ -114,14 +114,14 @@ void ReadSize(const char*& p, FieldSpec& spec) {
 // Pads prefix and body to the field width. The Windows runtime pads with
 // zeros whenever "0" is given without "-": after a precision, and for texts
 // and characters too.
-void AppendField(BoundedText& out, const FieldSpec& spec, std::string_view prefix, std::string_view digits) {
+void AppendField(BoundedText& out, const FieldSpec& fieldSpec, std::string_view prefix, std::string_view digits) {
     const size_t length = prefix.size() + digits.size();
-    const size_t padding = spec.width > 0 && static_cast<size_t>(spec.width) > length ? spec.width - length : 0;
-    if (spec.leftAlign) {
+    const size_t padding = fieldSpec.width > 0 && static_cast<size_t>(fieldSpec.width) > length ? fieldSpec.width - length : 0;
+    if (fieldSpec.leftAlign) {
         out.Append(prefix);
         out.Append(digits);
         out.Repeat(' ', padding);
-    } else if (spec.zeroPad) {
+    } else if (fieldSpec.zeroPad) {
         out.Append(prefix);
         out.Repeat('0', padding);
         out.Append(digits);
@@ -145,31 +145,31 @@ std::string Digits(uint64_t value, unsigned base, bool upper) {
     return digits;
 }
 
-void AppendInteger(BoundedText& out, const FieldSpec& spec, bool negative, uint64_t magnitude, char conversion) {
+void AppendInteger(BoundedText& out, const FieldSpec& fieldSpec, bool negative, uint64_t magnitude, char conversion) {
     const bool isSigned = conversion == 'd' || conversion == 'i';
     const unsigned base = conversion == 'o' ? 8 : (conversion == 'x' || conversion == 'X' || conversion == 'p') ? 16 : 10;
     std::string digits = Digits(magnitude, base, conversion == 'X' || conversion == 'p');
-    if (spec.precision == 0 && magnitude == 0) digits.clear();
-    if (spec.precision > 0 && digits.size() < static_cast<size_t>(spec.precision)) {
-        digits.insert(0, spec.precision - digits.size(), '0');
+    if (fieldSpec.precision == 0 && magnitude == 0) digits.clear();
+    if (fieldSpec.precision > 0 && digits.size() < static_cast<size_t>(fieldSpec.precision)) {
+        digits.insert(0, fieldSpec.precision - digits.size(), '0');
     }
     std::string prefix;
     if (isSigned) {
         if (negative) prefix = "-";
-        else if (spec.plusSign) prefix = "+";
-        else if (spec.spaceSign) prefix = " ";
+        else if (fieldSpec.plusSign) prefix = "+";
+        else if (fieldSpec.spaceSign) prefix = " ";
     }
-    if (spec.alternate && magnitude != 0) {
+    if (fieldSpec.alternate && magnitude != 0) {
         if (conversion == 'x') prefix = "0x";
         if (conversion == 'X') prefix = "0X";
         if (conversion == 'o' && digits.front() != '0') digits.insert(0, 1, '0');
     }
-    AppendField(out, spec, prefix, digits);
+    AppendField(out, fieldSpec, prefix, digits);
 }
 
-void AppendSigned(BoundedText& out, const FieldSpec& spec, va_list& args, char conversion) {
+void AppendSigned(BoundedText& out, const FieldSpec& fieldSpec, va_list& args, char conversion) {
     int64_t value = 0;
-    switch (spec.size) {
+    switch (fieldSpec.size) {
     case Size::Char: value = static_cast<signed char>(va_arg(args, int)); break;
     case Size::Short: value = static_cast<short>(va_arg(args, int)); break;
     case Size::Long: value = va_arg(args, long); break;
@@ -179,12 +179,12 @@ void AppendSigned(BoundedText& out, const FieldSpec& spec, va_list& args, char c
     }
     // The magnitude of INT64_MIN does not fit in int64_t: negate as unsigned.
     const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    AppendInteger(out, spec, value < 0, magnitude, conversion);
+    AppendInteger(out, fieldSpec, value < 0, magnitude, conversion);
 }
 
-void AppendUnsigned(BoundedText& out, const FieldSpec& spec, va_list& args, char conversion) {
+void AppendUnsigned(BoundedText& out, const FieldSpec& fieldSpec, va_list& args, char conversion) {
     uint64_t value = 0;
-    switch (spec.size) {
+    switch (fieldSpec.size) {
     case Size::Char: value = static_cast<unsigned char>(va_arg(args, unsigned int)); break;
     case Size::Short: value = static_cast<unsigned short>(va_arg(args, unsigned int)); break;
     case Size::Long: value = va_arg(args, unsigned long); break;
@@ -192,33 +192,33 @@ void AppendUnsigned(BoundedText& out, const FieldSpec& spec, va_list& args, char
     case Size::Pointer: value = va_arg(args, uintptr_t); break;
     case Size::Default: value = va_arg(args, unsigned int); break;
     }
-    AppendInteger(out, spec, false, value, conversion);
+    AppendInteger(out, fieldSpec, false, value, conversion);
 }
 
-void AppendPointer(BoundedText& out, FieldSpec spec, va_list& args) {
+void AppendPointer(BoundedText& out, FieldSpec fieldSpec, va_list& args) {
     const auto value = reinterpret_cast<uintptr_t>(va_arg(args, void*));
-    spec.precision = static_cast<int>(2 * sizeof(void*));
-    spec.alternate = false;
-    AppendInteger(out, spec, false, value, 'p');
+    fieldSpec.precision = static_cast<int>(2 * sizeof(void*));
+    fieldSpec.alternate = false;
+    AppendInteger(out, fieldSpec, false, value, 'p');
 }
 
-void AppendChar(BoundedText& out, const FieldSpec& spec, va_list& args) {
+void AppendChar(BoundedText& out, const FieldSpec& fieldSpec, va_list& args) {
     const char c = static_cast<char>(va_arg(args, int));
-    AppendField(out, spec, {}, std::string_view(&c, 1));
+    AppendField(out, fieldSpec, {}, std::string_view(&c, 1));
 }
 
-void AppendText(BoundedText& out, const FieldSpec& spec, va_list& args) {
+void AppendText(BoundedText& out, const FieldSpec& fieldSpec, va_list& args) {
     const char* text = va_arg(args, const char*);
     if (!text) text = "(null)";
     // Never read past the precision: the text need not be terminated there.
     size_t length = 0;
-    if (spec.precision < 0) {
+    if (fieldSpec.precision < 0) {
         length = std::strlen(text);
     } else {
-        const void* end = std::memchr(text, '\0', static_cast<size_t>(spec.precision));
-        length = end ? static_cast<const char*>(end) - text : static_cast<size_t>(spec.precision);
+        const void* end = std::memchr(text, '\0', static_cast<size_t>(fieldSpec.precision));
+        length = end ? static_cast<const char*>(end) - text : static_cast<size_t>(fieldSpec.precision);
     }
-    AppendField(out, spec, {}, std::string_view(text, length));
+    AppendField(out, fieldSpec, {}, std::string_view(text, length));
 }
 
 // Fixed-point text of |value| with `decimals` digits after the point: the
@@ -255,31 +255,31 @@ std::string FixedDigits(double value, int decimals) {
     return digits.substr(0, wholeDigits) + "." + digits.substr(wholeDigits);
 }
 
-void AppendFloat(BoundedText& out, const FieldSpec& spec, va_list& args) {
+void AppendFloat(BoundedText& out, const FieldSpec& fieldSpec, va_list& args) {
     const double value = va_arg(args, double);
-    const int decimals = spec.precision < 0 ? 6 : spec.precision;
+    const int decimals = fieldSpec.precision < 0 ? 6 : fieldSpec.precision;
     const bool negative = value < 0 || (value == 0 && std::signbit(value));
     std::string digits;
     if (std::isnan(value)) digits = "nan";
     else if (std::isinf(value)) digits = "inf";
     else digits = FixedDigits(negative ? -value : value, decimals);
-    if (spec.alternate && decimals == 0 && digits.find('.') == std::string::npos) digits.push_back('.');
+    if (fieldSpec.alternate && decimals == 0 && digits.find('.') == std::string::npos) digits.push_back('.');
     std::string prefix;
     if (negative) prefix = "-";
-    else if (spec.plusSign) prefix = "+";
-    else if (spec.spaceSign) prefix = " ";
-    AppendField(out, spec, prefix, digits);
+    else if (fieldSpec.plusSign) prefix = "+";
+    else if (fieldSpec.spaceSign) prefix = " ";
+    AppendField(out, fieldSpec, prefix, digits);
 }
 
 // Formats one conversion; false when the character is not one we know.
-bool AppendConversion(BoundedText& out, const FieldSpec& spec, char conversion, va_list& args) {
+bool AppendConversion(BoundedText& out, const FieldSpec& fieldSpec, char conversion, va_list& args) {
     switch (conversion) {
-    case 'd': case 'i': AppendSigned(out, spec, args, conversion); return true;
-    case 'u': case 'x': case 'X': case 'o': AppendUnsigned(out, spec, args, conversion); return true;
-    case 'p': AppendPointer(out, spec, args); return true;
-    case 'c': AppendChar(out, spec, args); return true;
-    case 's': AppendText(out, spec, args); return true;
-    case 'f': AppendFloat(out, spec, args); return true;
+    case 'd': case 'i': AppendSigned(out, fieldSpec, args, conversion); return true;
+    case 'u': case 'x': case 'X': case 'o': AppendUnsigned(out, fieldSpec, args, conversion); return true;
+    case 'p': AppendPointer(out, fieldSpec, args); return true;
+    case 'c': AppendChar(out, fieldSpec, args); return true;
+    case 's': AppendText(out, fieldSpec, args); return true;
+    case 'f': AppendFloat(out, fieldSpec, args); return true;
     case '%': out.Append("%"); return true;
     default: return false;
     }
@@ -301,15 +301,15 @@ std::string FormatStringV(const char* format, va_list args, size_t maxChars) {
         }
         out.Append(std::string_view(p, percent - p));
         const char* cursor = percent + 1;
-        FieldSpec spec;
-        ReadFlags(cursor, spec);
-        ReadWidthAndPrecision(cursor, work, spec);
-        ReadSize(cursor, spec);
+        FieldSpec fieldSpec;
+        ReadFlags(cursor, fieldSpec);
+        ReadWidthAndPrecision(cursor, work, fieldSpec);
+        ReadSize(cursor, fieldSpec);
         if (*cursor == '\0') {
             out.Append(percent);
             break;
         }
-        if (!AppendConversion(out, spec, *cursor, work)) out.Append(std::string_view(percent, cursor + 1 - percent));
+        if (!AppendConversion(out, fieldSpec, *cursor, work)) out.Append(std::string_view(percent, cursor + 1 - percent));
         p = cursor + 1;
     }
     va_end(work);

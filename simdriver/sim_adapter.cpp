@@ -72,9 +72,9 @@ void SimAdapter::ApplyScenario(const Scenario& next) {
     if (next.seed && next.seed != previous.seed) air_.Reseed(*next.seed);
 
     std::vector<ArmedFault> armed;
-    for (const FaultSpec& spec : next.faults) {
-        auto kept = std::find_if(faults_.begin(), faults_.end(), [&](const ArmedFault& f) { return f.spec.text == spec.text; });
-        armed.push_back(kept != faults_.end() ? *kept : ArmedFault{spec, 0, false});
+    for (const FaultSpec& faultSpec : next.faults) {
+        auto kept = std::find_if(faults_.begin(), faults_.end(), [&](const ArmedFault& f) { return f.faultSpec.text == faultSpec.text; });
+        armed.push_back(kept != faults_.end() ? *kept : ArmedFault{faultSpec, 0, false});
     }
     faults_ = std::move(armed);
     Reconcile();
@@ -82,10 +82,10 @@ void SimAdapter::ApplyScenario(const Scenario& next) {
 
 bool SimAdapter::FaultFires(const char* entryPoint, int& result) {
     for (ArmedFault& f : faults_) {
-        if (f.fired || f.spec.entryPoint != entryPoint) continue;
-        if (++f.calls < f.spec.onCall) continue;
+        if (f.fired || f.faultSpec.entryPoint != entryPoint) continue;
+        if (++f.calls < f.faultSpec.onCall) continue;
         f.fired = true;
-        result = f.spec.result;
+        result = f.faultSpec.result;
         Trace(*host_, "fault fired: %s call %d returns %d", entryPoint, f.calls, result);
         if (scenarioPath_) {
             // Tests read this report to prove that the fault they armed fired.

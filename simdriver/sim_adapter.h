@@ -107,7 +107,7 @@ public:
 
 private:
     struct ArmedFault {
-        FaultSpec spec;
+        FaultSpec faultSpec;
         int calls = 0;
         bool fired = false;
     };

@@ -5,16 +5,16 @@ namespace zelvin::tk {
 std::vector<int> RadioGroup(const DialogLayout& layout, int firstId) {
     std::vector<int> group;
     bool inGroup = false;
-    for (const ControlSpec& spec : layout.controls) {
+    for (const ControlSpec& controlSpec : layout.controls) {
         if (!inGroup) {
-            if (spec.id == firstId && spec.kind == ControlKind::RadioButton) {
+            if (controlSpec.id == firstId && controlSpec.kind == ControlKind::RadioButton) {
                 inGroup = true;
-                group.push_back(spec.id);
+                group.push_back(controlSpec.id);
             }
             continue;
         }
-        if (spec.kind != ControlKind::RadioButton || (spec.style & kGroup) != 0) break;
-        group.push_back(spec.id);
+        if (controlSpec.kind != ControlKind::RadioButton || (controlSpec.style & kGroup) != 0) break;
+        group.push_back(controlSpec.id);
     }
     return group;
 }

@@ -42,8 +42,8 @@ struct DialogLayout {
     }
 
     const ControlSpec* Find(int id) const {
-        for (const ControlSpec& spec : controls) {
-            if (spec.id == id && id != -1) return &spec;
+        for (const ControlSpec& controlSpec : controls) {
+            if (controlSpec.id == id && id != -1) return &controlSpec;
         }
         return nullptr;
     }

@@ -46,20 +46,20 @@ void DropLastCodePoint(std::string& text) {
 
 }  // namespace
 
-MemoryControl::MemoryControl(MemoryBackend& backend, MemoryControlOwner& owner, const ControlSpec& spec,
+MemoryControl::MemoryControl(MemoryBackend& backend, MemoryControlOwner& owner, const ControlSpec& controlSpec,
                              const Rect& pixels, WindowHandle handle)
     : backend_(backend),
       owner_(owner),
-      id_(spec.id),
-      kind_(spec.kind),
-      style_(spec.style),
+      id_(controlSpec.id),
+      kind_(controlSpec.kind),
+      style_(controlSpec.style),
       handle_(handle),
       rect_(pixels),
-      text_(IsList() || kind_ == ControlKind::DropDownCombo ? "" : spec.caption),
-      visible_(spec.visible),
-      enabled_((spec.style & kDisabled) == 0),
-      passwordChar_((spec.style & kPassword) != 0 ? U'*' : 0),
-      readOnly_((spec.style & kReadOnly) != 0) {}
+      text_(IsList() || kind_ == ControlKind::DropDownCombo ? "" : controlSpec.caption),
+      visible_(controlSpec.visible),
+      enabled_((controlSpec.style & kDisabled) == 0),
+      passwordChar_((controlSpec.style & kPassword) != 0 ? U'*' : 0),
+      readOnly_((controlSpec.style & kReadOnly) != 0) {}
 
 MemoryControl::~MemoryControl() {
     if (backend_.impl().focused == this) backend_.impl().focused = nullptr;

@@ -26,7 +26,7 @@ public:
 
 class MemoryControl final : public Control {
 public:
-    MemoryControl(MemoryBackend& backend, MemoryControlOwner& owner, const ControlSpec& spec,
+    MemoryControl(MemoryBackend& backend, MemoryControlOwner& owner, const ControlSpec& controlSpec,
                   const Rect& pixels, WindowHandle handle);
     ~MemoryControl() override;
 

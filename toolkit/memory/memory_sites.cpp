@@ -28,14 +28,14 @@ MemoryDialogSite::MemoryDialogSite(MemoryBackend& backend, Dialog& dialog, std::
     Point at = origin_();
     handle_ = backend_.impl().Register(
         {layout.caption, "#32770", Offset(size, at), topLevel, false});
-    for (const ControlSpec& spec : layout.controls) {
-        Rect pixels = DialogUnitsToPixels({spec.x, spec.y, spec.x + spec.cx, spec.y + spec.cy});
-        if (spec.kind == ControlKind::DropDownList || spec.kind == ControlKind::DropDownCombo) {
+    for (const ControlSpec& controlSpec : layout.controls) {
+        Rect pixels = DialogUnitsToPixels({controlSpec.x, controlSpec.y, controlSpec.x + controlSpec.cx, controlSpec.y + controlSpec.cy});
+        if (controlSpec.kind == ControlKind::DropDownList || controlSpec.kind == ControlKind::DropDownCombo) {
             // A combo's template height includes its list; the closed box is one line.
             pixels.bottom = pixels.top + 21;
         }
-        WindowHandle controlHandle = backend_.impl().Register({spec.caption, "", Offset(pixels, at), false, false});
-        controls_.push_back(std::make_unique<MemoryControl>(backend_, *this, spec, pixels, controlHandle));
+        WindowHandle controlHandle = backend_.impl().Register({controlSpec.caption, "", Offset(pixels, at), false, false});
+        controls_.push_back(std::make_unique<MemoryControl>(backend_, *this, controlSpec, pixels, controlHandle));
     }
     dialog_.AttachSite(this);
 }
@@ -152,9 +152,9 @@ MemorySheetSite::MemorySheetSite(MemoryBackend& backend, PropertySheet& sheet) :
     for (int i = 0; i < 4; ++i) {
         int right = width - kPageMargin - (3 - i) * (kButtonWidth + kButtonGap);
         Rect pixels{right - kButtonWidth, buttonRowTop_, right, buttonRowTop_ + kButtonHeight};
-        ControlSpec spec{ids[i], ControlKind::Button, captions[i], 0, 0, 0, 0, kStyleNone, true};
+        ControlSpec controlSpec{ids[i], ControlKind::Button, captions[i], 0, 0, 0, 0, kStyleNone, true};
         WindowHandle buttonHandle = backend_.impl().Register({captions[i], "Button", Offset(pixels, origin), false, false});
-        buttons_.push_back(std::make_unique<MemoryControl>(backend_, *this, spec, pixels, buttonHandle));
+        buttons_.push_back(std::make_unique<MemoryControl>(backend_, *this, controlSpec, pixels, buttonHandle));
     }
     sheet_.AttachSite(this);
 }

@@ -103,10 +103,10 @@ void Win32DialogSite::Adopt(HWND hwnd) {
     hwnd_ = hwnd;
     if (adopted != nullptr) *adopted = true;
     SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
-    for (const ControlSpec& spec : dialog_.Layout().controls) {
-        HWND control = GetDlgItem(hwnd, spec.id);
-        if (spec.id == -1 || control == nullptr) continue;
-        int firstId = spec.id;
+    for (const ControlSpec& controlSpec : dialog_.Layout().controls) {
+        HWND control = GetDlgItem(hwnd, controlSpec.id);
+        if (controlSpec.id == -1 || control == nullptr) continue;
+        int firstId = controlSpec.id;
         const DialogLayout* layout = &dialog_.Layout();
         auto groupOf = [layout, firstId] {
             // The group runs back to the button that starts it.
@@ -121,9 +121,9 @@ void Win32DialogSite::Adopt(HWND hwnd) {
             }
             return RadioGroup(*layout, start);
         };
-        controls_[spec.id] = std::make_unique<Win32Control>(control, spec.id, spec.kind, groupOf);
+        controls_[controlSpec.id] = std::make_unique<Win32Control>(control, controlSpec.id, controlSpec.kind, groupOf);
         // The system's masking character is '*', whatever the visual style.
-        if (spec.kind == ControlKind::Edit && (spec.style & kPassword) != 0) controls_[spec.id]->SetPasswordChar(U'*');
+        if (controlSpec.kind == ControlKind::Edit && (controlSpec.style & kPassword) != 0) controls_[controlSpec.id]->SetPasswordChar(U'*');
     }
     dialog_.AttachSite(this);
 }

@@ -51,7 +51,7 @@ DWORD DialogStyle(TemplateUse use) {
     }
 }
 
-bool Has(const ControlSpec& spec, uint32_t flag) { return (spec.style & flag) != 0; }
+bool Has(const ControlSpec& controlSpec, uint32_t flag) { return (controlSpec.style & flag) != 0; }
 
 // Predefined class atoms of the dialog manager, or a class name.
 void WriteClass(TemplateWriter& writer, ControlKind kind) {
@@ -88,16 +88,16 @@ void WriteClass(TemplateWriter& writer, ControlKind kind) {
 
 }  // namespace
 
-DWORD ControlWindowStyle(const ControlSpec& spec) {
+DWORD ControlWindowStyle(const ControlSpec& controlSpec) {
     DWORD style = WS_CHILD;
-    if (spec.visible) style |= WS_VISIBLE;
-    if (Has(spec, kDisabled)) style |= WS_DISABLED;
-    if (Has(spec, kGroup)) style |= WS_GROUP;
-    bool tabStop = !Has(spec, kNoTabStop);
-    switch (spec.kind) {
+    if (controlSpec.visible) style |= WS_VISIBLE;
+    if (Has(controlSpec, kDisabled)) style |= WS_DISABLED;
+    if (Has(controlSpec, kGroup)) style |= WS_GROUP;
+    bool tabStop = !Has(controlSpec, kNoTabStop);
+    switch (controlSpec.kind) {
         case ControlKind::Static:
-            style |= Has(spec, kAlignRight) ? SS_RIGHT : Has(spec, kAlignCenter) ? SS_CENTER : SS_LEFT;
-            if (Has(spec, kBorder)) style |= WS_BORDER;
+            style |= Has(controlSpec, kAlignRight) ? SS_RIGHT : Has(controlSpec, kAlignCenter) ? SS_CENTER : SS_LEFT;
+            if (Has(controlSpec, kBorder)) style |= WS_BORDER;
             tabStop = false;
             break;
         case ControlKind::Icon:
@@ -110,14 +110,14 @@ DWORD ControlWindowStyle(const ControlSpec& spec) {
             break;
         case ControlKind::Edit:
             style |= ES_AUTOHSCROLL | WS_BORDER;
-            if (Has(spec, kNumber)) style |= ES_NUMBER;
-            if (Has(spec, kPassword)) style |= ES_PASSWORD;
-            if (Has(spec, kReadOnly)) style |= ES_READONLY;
-            if (Has(spec, kAlignRight)) style |= ES_RIGHT;
-            if (Has(spec, kAlignCenter)) style |= ES_CENTER;
+            if (Has(controlSpec, kNumber)) style |= ES_NUMBER;
+            if (Has(controlSpec, kPassword)) style |= ES_PASSWORD;
+            if (Has(controlSpec, kReadOnly)) style |= ES_READONLY;
+            if (Has(controlSpec, kAlignRight)) style |= ES_RIGHT;
+            if (Has(controlSpec, kAlignCenter)) style |= ES_CENTER;
             break;
         case ControlKind::Button:
-            style |= Has(spec, kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            style |= Has(controlSpec, kDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
             break;
         case ControlKind::CheckBox:
             style |= BS_AUTOCHECKBOX;
@@ -125,23 +125,23 @@ DWORD ControlWindowStyle(const ControlSpec& spec) {
         case ControlKind::RadioButton:
             style |= BS_AUTORADIOBUTTON;
             // Only a group's first button is a tab stop; arrows move inside it.
-            tabStop = tabStop && Has(spec, kGroup);
+            tabStop = tabStop && Has(controlSpec, kGroup);
             break;
         case ControlKind::DropDownList:
         case ControlKind::DropDownCombo:
-            style |= (spec.kind == ControlKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL) |
+            style |= (controlSpec.kind == ControlKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL) |
                      WS_VSCROLL;
-            if (Has(spec, kSort)) style |= CBS_SORT;
+            if (Has(controlSpec, kSort)) style |= CBS_SORT;
             break;
         case ControlKind::ListBox:
             style |= LBS_NOTIFY | WS_BORDER | WS_VSCROLL;
-            if (!Has(spec, kIntegralHeight)) style |= LBS_NOINTEGRALHEIGHT;
-            if (Has(spec, kSort)) style |= LBS_SORT;
+            if (!Has(controlSpec, kIntegralHeight)) style |= LBS_NOINTEGRALHEIGHT;
+            if (Has(controlSpec, kSort)) style |= LBS_SORT;
             break;
         case ControlKind::ListView:
             style |= LVS_REPORT | LVS_SINGLESEL;
-            if (Has(spec, kShowSelectionAlways)) style |= LVS_SHOWSELALWAYS;
-            if (Has(spec, kBorder)) style |= WS_BORDER;
+            if (Has(controlSpec, kShowSelectionAlways)) style |= LVS_SHOWSELALWAYS;
+            if (Has(controlSpec, kBorder)) style |= WS_BORDER;
             break;
         case ControlKind::IpAddress:
             break;
@@ -170,18 +170,18 @@ std::vector<DWORD> BuildDialogTemplate(const DialogLayout& layout, TemplateUse u
     writer.Byte2(0, static_cast<BYTE>(layout.fontCharSet));  // italic, charset
     writer.Text(ToWide(layout.fontFace));
 
-    for (const ControlSpec& spec : layout.controls) {
+    for (const ControlSpec& controlSpec : layout.controls) {
         writer.AlignDword();
         writer.Dword(0);  // helpID
         writer.Dword(0);  // exStyle
-        writer.Dword(ControlWindowStyle(spec));
-        writer.Short(static_cast<short>(spec.x));
-        writer.Short(static_cast<short>(spec.y));
-        writer.Short(static_cast<short>(spec.cx));
-        writer.Short(static_cast<short>(spec.cy));
-        writer.Dword(static_cast<DWORD>(spec.id));
-        WriteClass(writer, spec.kind);
-        writer.Text(ToWide(spec.caption));
+        writer.Dword(ControlWindowStyle(controlSpec));
+        writer.Short(static_cast<short>(controlSpec.x));
+        writer.Short(static_cast<short>(controlSpec.y));
+        writer.Short(static_cast<short>(controlSpec.cx));
+        writer.Short(static_cast<short>(controlSpec.cy));
+        writer.Dword(static_cast<DWORD>(controlSpec.id));
+        WriteClass(writer, controlSpec.kind);
+        writer.Text(ToWide(controlSpec.caption));
         writer.Word(0);  // no creation data
     }
     return writer.Finish();

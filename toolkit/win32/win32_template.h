@@ -15,6 +15,6 @@ enum class TemplateUse { Modal, Modeless, Page };
 std::vector<DWORD> BuildDialogTemplate(const DialogLayout& layout, TemplateUse use);
 
 // The window style a control of the layout gets.
-DWORD ControlWindowStyle(const ControlSpec& spec);
+DWORD ControlWindowStyle(const ControlSpec& controlSpec);
 
 }  // namespace zelvin::tk
