@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/win32/debugged_process.h"
+#include "app/win32/tray_icon_windows.h"
 
 namespace fs = std::filesystem;
 
@@ -86,44 +87,8 @@ HWND FindTitledOf(DWORD processId, const wchar_t* title) {
     return nullptr;
 }
 
-// The notification area as Wine shows it: each icon in it is a window of its
-// own, which relays mouse input to the icon's owner window. Its class is the
-// shell's in a virtual desktop, the display driver's standalone tray's else.
-bool IsTrayIconClass(const std::wstring& name) {
-    return name == L"__wine_tray_icon" || name == L"__winex11_tray_icon";
-}
-
-struct TrayIconSearch {
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTrayIcon(HWND window, LPARAM param) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (IsTrayIconClass(name)) reinterpret_cast<TrayIconSearch*>(param)->found.push_back(window);
-    return TRUE;
-}
-
-BOOL CALLBACK CollectTrayIconsUnder(HWND window, LPARAM param) {
-    CollectTrayIcon(window, param);
-    EnumChildWindows(window, CollectTrayIcon, param);
-    return TRUE;
-}
-
-// Every tray icon window, top-level or inside a tray window.
-std::vector<HWND> TrayIconWindows() {
-    TrayIconSearch search;
-    EnumWindows(CollectTrayIconsUnder, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::vector<HWND> NewTrayIconWindows(const std::vector<HWND>& before) {
-    std::vector<HWND> added;
-    for (HWND icon : TrayIconWindows()) {
-        if (std::find(before.begin(), before.end(), icon) == before.end()) added.push_back(icon);
-    }
-    return added;
-}
+using zelvin::tray_icons::NewTrayIconWindows;
+using zelvin::tray_icons::TrayIconWindows;
 
 class ZelvinEndToEnd : public ::testing::Test {
 protected:

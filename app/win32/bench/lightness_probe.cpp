@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/tray_icon_windows.h"
+
 namespace {
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
@@ -43,35 +45,9 @@ HWND FindOf(DWORD processId, const wchar_t* title) {
     return nullptr;
 }
 
-// Wine's notification area gives each icon a window of its own: the shell's
-// class in a virtual desktop, the display driver's standalone tray's else.
-BOOL CALLBACK CollectTrayIcon(HWND window, LPARAM param) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    if (std::wstring(name) == L"__wine_tray_icon" || std::wstring(name) == L"__winex11_tray_icon") {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-    }
-    return TRUE;
-}
+using zelvin::tray_icons::TrayIconWindows;
 
-BOOL CALLBACK CollectTrayIconsUnder(HWND window, LPARAM param) {
-    CollectTrayIcon(window, param);
-    EnumChildWindows(window, CollectTrayIcon, param);
-    return TRUE;
-}
-
-std::vector<HWND> TrayIconWindows() {
-    std::vector<HWND> icons;
-    EnumWindows(CollectTrayIconsUnder, reinterpret_cast<LPARAM>(&icons));
-    return icons;
-}
-
-bool HasNewIcon(const std::vector<HWND>& before) {
-    for (HWND icon : TrayIconWindows()) {
-        if (std::find(before.begin(), before.end(), icon) == before.end()) return true;
-    }
-    return false;
-}
+bool HasNewIcon(const std::vector<HWND>& before) { return !zelvin::tray_icons::NewTrayIconWindows(before).empty(); }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
